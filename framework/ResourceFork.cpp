@@ -1,0 +1,18 @@
+#include "framework/ResourceFork.h"
+
+#include <QImage>
+#include <QString>
+
+#include "framework/qt/Bridge.h"
+
+const ClassInfo& ResourceFork::Lookup() {
+    static const ClassInfo& record = ClassRegistry::Register(ClassInfo("ResourceFork", &Object::Lookup()));
+    return record;
+}
+
+std::shared_ptr<Picture> ResourceFork::Getcicn(int32_t id) const {
+    // The icons are compiled into the program as ":/shapes/<id>.png"; the image data is shared, not copied.
+    QImage image(QStringLiteral(":/shapes/%1.png").arg(id));
+    if (image.isNull()) return nullptr;
+    return PictureFromImage(image);
+}

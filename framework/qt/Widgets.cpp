@@ -1,0 +1,170 @@
+#include "framework/qt/Widgets.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "framework/Application.h"
+#include "framework/Controls.h"
+#include "framework/Menu.h"
+#include "framework/Picture.h"
+#include "framework/qt/Bridge.h"
+#include "framework/qt/Runtime.h"
+
+ContentWidget::ContentWidget(Window& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+
+void ContentWidget::paintEvent(QPaintEvent*) {
+    if (auto backdrop = owner_.Backdrop()) {
+        QPainter painter(this);
+        painter.drawImage(0, 0, ImageOf(*backdrop));
+    }
+}
+
+std::shared_ptr<Canvas> ContentWidget::CanvasAt(int x, int y) const {
+    const auto& controls = owner_.Controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {  // the topmost first
+        auto canvas = std::dynamic_pointer_cast<Canvas>(*it);
+        if (canvas && canvas->TakesMouse() && canvas->Enabled() && canvas->ShownOnWindow() && canvas->Contains(x, y))
+            return canvas;
+    }
+    return nullptr;
+}
+
+void ContentWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint at = event->position().toPoint();
+    pressedCanvas_.reset();
+    pressedWindow_ = false;
+    Guarded([&] {
+        if (auto canvas = CanvasAt(at.x(), at.y())) {
+            auto wants = canvas->RaiseEvent<bool, int32_t, int32_t>("MouseDown", at.x() - canvas->Left(),
+                                                                    at.y() - canvas->Top());
+            if (wants.value_or(false)) pressedCanvas_ = canvas;
+        } else {
+            pressedWindow_ = owner_.Event_MouseDown(at.x(), at.y());
+        }
+    });
+}
+
+void ContentWidget::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint at = event->position().toPoint();
+    auto canvas = pressedCanvas_.lock();
+    const bool window = pressedWindow_;
+    pressedCanvas_.reset();
+    pressedWindow_ = false;
+    Guarded([&] {
+        if (canvas)
+            canvas->RaiseVoidEvent<int32_t, int32_t>("MouseUp", at.x() - canvas->Left(), at.y() - canvas->Top());
+        else if (window)
+            owner_.Event_MouseUp(at.x(), at.y());
+    });
+}
+
+TopLevelWidget::TopLevelWidget(Window& owner) : QWidget(nullptr), owner_(owner) {}
+
+bool TopLevelWidget::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) RuntimeBringToFront(owner_);
+    return QWidget::event(event);
+}
+
+void TopLevelWidget::closeEvent(QCloseEvent* event) {
+    event->ignore();  // the framework hides and releases the window itself
+    if (owner_.CloseButton() && owner_.Frame() != 5) Guarded([&] { owner_.Close(); });
+}
+
+void TopLevelWidget::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escape = event->key() == Qt::Key_Escape;
+    if ((enter || escape) && event->modifiers() == Qt::NoModifier) {
+        for (const auto& control : owner_.Controls()) {
+            auto button = std::dynamic_pointer_cast<PushButton>(control);
+            if (button && button->ShownOnWindow() && button->Enabled() &&
+                ((enter && button->Default()) || (escape && button->Cancel()))) {
+                Guarded([&] { button->Push(); });
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+namespace {
+QString ShortcutDisplay(const std::string& shortcut) {
+    QString text = QString::fromStdString(shortcut);
+    if (text.startsWith("Cmd+", Qt::CaseInsensitive)) text = "Ctrl+" + text.mid(4);
+    return QKeySequence::fromString(text).toString(QKeySequence::NativeText);
+}
+
+void AddEntries(QMenu& menu, const MenuItem& model) {
+    for (int32_t i = 0; i < model.Count(); ++i) {
+        auto item = model.Item(i);
+        if (item->IsSeparator()) {
+            menu.addSeparator();
+            continue;
+        }
+        // The shortcut is only shown here: the framework takes the key itself, so that it obeys the menu state.
+        QString text = QString::fromStdString(item->Text());
+        if (!item->KeyboardShortcut().empty()) text += "\t" + ShortcutDisplay(item->KeyboardShortcut());
+        QAction* action = menu.addAction(text);
+        std::weak_ptr<MenuItem> weak = item;
+        QObject::connect(action, &QAction::triggered, action, [weak] {
+            Guarded([&] {
+                if (auto chosen = weak.lock()) RuntimeChooseMenuItem(*chosen);
+            });
+        });
+        QObject::connect(&menu, &QMenu::aboutToShow, action, [weak, action] {
+            auto entry = weak.lock();
+            if (!entry) return;
+            action->setEnabled(RuntimeMenuItemActive(*entry));
+            action->setCheckable(entry->Checked());
+            action->setChecked(entry->Checked());
+        });
+    }
+}
+}  // namespace
+
+QMenuBar* BuildMenuBarView(const MenuBar& model, QWidget& parent) {
+    auto* bar = new QMenuBar(&parent);
+    bar->setNativeMenuBar(false);  // the menu bar belongs to the window here
+    for (int32_t i = 0; i < model.Count(); ++i) {
+        auto title = model.Item(i);
+        QMenu* menu = bar->addMenu(QString::fromStdString(title->Text()));
+        // Before the entries sync themselves, the frontmost window says what is enabled and checked.
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [] { Guarded([] { RuntimeUpdateMenus(); }); });
+        AddEntries(*menu, *title);
+    }
+    return bar;
+}
+
+namespace {
+// Takes Ctrl-key presses as menu shortcuts before any widget sees them.
+class ShortcutFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (modifiers != Qt::ControlModifier || key->isAutoRepeat()) return false;
+        QString name;
+        if (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9) name = QChar('0' + (key->key() - Qt::Key_0));
+        if (key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) name = QChar('A' + (key->key() - Qt::Key_A));
+        if (name.isEmpty()) return false;
+        bool taken = false;
+        Guarded([&] { taken = RuntimeDispatchShortcut("Cmd+" + name.toStdString()); });
+        return taken;
+    }
+};
+}  // namespace
+
+void InstallShortcutFilter(QApplication& application) {
+    application.installEventFilter(new ShortcutFilter(&application));
+}
