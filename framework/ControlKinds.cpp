@@ -10,6 +10,7 @@
 #include "framework/Window.h"
 #include "framework/qt/Bridge.h"
 #include "framework/qt/Runtime.h"
+#include "framework/qt/Widgets.h"
 
 namespace {
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
@@ -54,14 +55,16 @@ public:
 
 protected:
     // Presses are not taken here: QLabel leaves them to its parent, the window's content.
+    // The window's content keeps the one hover state, so that enter and leave come once each.
     void enterEvent(QEnterEvent* event) override {
         QLabel::enterEvent(event);
-        Guarded([&] { owner_.RaiseVoidEvent("MouseEnter"); });
+        Content().SetHovered(std::static_pointer_cast<StaticText>(owner_.shared_from_this()));
     }
     void leaveEvent(QEvent* event) override {
         QLabel::leaveEvent(event);
-        Guarded([&] { owner_.RaiseVoidEvent("MouseExit"); });
+        if (Content().Hovered().get() == &owner_) Content().SetHovered(nullptr);
     }
+    ContentWidget& Content() const { return *static_cast<ContentWidget*>(parentWidget()); }
 
 private:
     StaticText& owner_;
@@ -286,8 +289,8 @@ const ClassInfo& TextArea::Lookup() {
                                     .Colour<TextArea>("TextColor", &TextArea::SetTextColor)
                                     .Colour<TextArea>("BackColor", &TextArea::SetBackColor)
                                     .Accepted("Multiline", PropertyType::Boolean)
-                                    .Accepted("ScrollbarHorizontal", PropertyType::Boolean)
-                                    .Accepted("ScrollbarVertical", PropertyType::Boolean)
+                                    .Bool<TextArea>("ScrollbarHorizontal", &TextArea::SetScrollbarHorizontal)
+                                    .Bool<TextArea>("ScrollbarVertical", &TextArea::SetScrollbarVertical)
                                     .Accepted("Styled", PropertyType::Boolean)
                                     .Accepted("HideSelection", PropertyType::Boolean)
                                     .Accepted("AcceptTabs", PropertyType::Boolean)
@@ -319,6 +322,8 @@ void TextArea::Apply() {
     if (area->toPlainText() != text) area->setPlainText(text);
     area->setReadOnly(readOnly_);
     area->setFrameShape(border_ ? QFrame::StyledPanel : QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(scrollbarHorizontal_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(scrollbarVertical_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     QPalette palette = area->palette();
     palette.setColor(QPalette::Text, ToQt(textColor_));
     palette.setColor(QPalette::Base, ToQt(backColor_));
@@ -335,6 +340,14 @@ void TextArea::SetReadOnly(bool value) {
 }
 void TextArea::SetBorder(bool value) {
     border_ = value;
+    Apply();
+}
+void TextArea::SetScrollbarHorizontal(bool value) {
+    scrollbarHorizontal_ = value;
+    Apply();
+}
+void TextArea::SetScrollbarVertical(bool value) {
+    scrollbarVertical_ = value;
     Apply();
 }
 void TextArea::SetTextColor(Color color) {

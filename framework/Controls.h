@@ -264,6 +264,8 @@ public:
     void SetTextColor(Color color);
     void SetBackColor(Color color);
     void SetBorder(bool value);
+    void SetScrollbarHorizontal(bool value);
+    void SetScrollbarVertical(bool value);
 
 protected:
     QWidget* CreateWidget(QWidget& parent) override;
@@ -273,6 +275,7 @@ private:
     void Apply();
     std::string text_;
     bool readOnly_ = false, border_ = true;
+    bool scrollbarHorizontal_ = true, scrollbarVertical_ = true;
     Color textColor_;
     Color backColor_{255, 255, 255};
 };

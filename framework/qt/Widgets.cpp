@@ -33,6 +33,32 @@ std::shared_ptr<Canvas> ContentWidget::CanvasAt(int x, int y) const {
     return nullptr;
 }
 
+std::shared_ptr<StaticText> ContentWidget::LabelAt(int x, int y) const {
+    const auto& controls = owner_.Controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        auto label = std::dynamic_pointer_cast<StaticText>(*it);
+        if (label && label->ShownOnWindow() && label->Contains(x, y)) return label;
+    }
+    return nullptr;
+}
+
+void ContentWidget::SetHovered(const std::shared_ptr<StaticText>& label) {
+    auto old = hovered_.lock();
+    if (old == label) return;
+    hovered_ = label;
+    Guarded([&] {
+        if (old) old->RaiseVoidEvent("MouseExit");
+        if (label) label->RaiseVoidEvent("MouseEnter");
+    });
+}
+
+void ContentWidget::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->buttons() == Qt::NoButton) return;  // Qt's own enter and leave serve then
+    const QPoint at = event->position().toPoint();
+    SetHovered(LabelAt(at.x(), at.y()));
+}
+
 void ContentWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() != Qt::LeftButton) return;
@@ -54,6 +80,7 @@ void ContentWidget::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() != Qt::LeftButton) return;
     const QPoint at = event->position().toPoint();
+    SetHovered(LabelAt(at.x(), at.y()));  // the release decides, at the place it happens
     auto canvas = pressedCanvas_.lock();
     const bool window = pressedWindow_;
     pressedCanvas_.reset();

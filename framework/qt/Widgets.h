@@ -17,14 +17,21 @@ class StaticText;
 class ContentWidget : public QWidget {
 public:
     ContentWidget(Window& owner, QWidget* parent);
+    // The label under the pointer, or nil: raises MouseExit on the one left and MouseEnter on the one entered.
+    void SetHovered(const std::shared_ptr<StaticText>& label);
+    std::shared_ptr<StaticText> Hovered() const { return hovered_.lock(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // While a button is held Qt sends no enter or leave; the moves that reach the content keep the hover true.
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     std::shared_ptr<Canvas> CanvasAt(int x, int y) const;
+    std::shared_ptr<StaticText> LabelAt(int x, int y) const;
+    std::weak_ptr<StaticText> hovered_;
 
     Window& owner_;
     std::weak_ptr<Canvas> pressedCanvas_;  // the canvas whose MouseDown asked for the MouseUp
