@@ -16,7 +16,8 @@
 
 namespace {
 struct RuntimeState {
-    std::unique_ptr<QApplication> application;
+    // Deleted by RuntimeExit only: a process that ends without it must not tear Qt down among the statics.
+    QApplication* application = nullptr;
     std::shared_ptr<Application> appObject;
     int32_t exitStatus = 0;
     bool quitRequested = false;
@@ -48,7 +49,7 @@ std::shared_ptr<::ResourceFork> Application::ResourceFork() const {
 void RuntimeInit(int& argc, char** argv) {
     auto& state = State();
     if (state.application) return;
-    state.application = std::make_unique<QApplication>(argc, argv);
+    state.application = new QApplication(argc, argv);
     // Windows are the program's to close; the run ends only through Quit.
     QApplication::setQuitOnLastWindowClosed(false);
     InstallShortcutFilter(*state.application);
@@ -57,7 +58,8 @@ void RuntimeInit(int& argc, char** argv) {
 int32_t RuntimeExit() {
     auto& state = State();
     state.appObject.reset();
-    state.application.reset();
+    delete state.application;
+    state.application = nullptr;
     return state.exitStatus;
 }
 

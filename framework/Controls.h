@@ -95,6 +95,7 @@ protected:
     void ApplyGeometry();
 
 private:
+    friend class ::Window;  // a window takes its controls' widgets with it when it goes
     friend void InstallInstanceEventHandler(RectControl&, const std::string&, std::shared_ptr<Delegate>);
     struct FiringScope;
 

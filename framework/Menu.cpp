@@ -81,14 +81,34 @@ std::shared_ptr<MenuItem> ItemWithShortcut(const MenuItem& menu, const std::stri
 }
 }  // namespace
 
+namespace {
+// The menu bar the user sees now: the frontmost window's, else the application's.
+std::shared_ptr<MenuBar> CurrentMenuBar() {
+    if (auto front = RuntimeFrontmostWindow())
+        if (auto bar = front->MenuBar()) return bar;
+    auto app = GetAppObject();
+    return app ? app->MenuBar() : nullptr;
+}
+
+void AutoEnableEntries(MenuItem& menu) {
+    for (int32_t i = 0; i < menu.Count(); ++i) {
+        auto item = menu.Item(i);
+        if (item->AutoEnable()) item->SetEnabled(true);
+        AutoEnableEntries(*item);
+    }
+}
+}  // namespace
+
 void RuntimeUpdateMenus() {
+    // Auto-enabled entries come on first; the frontmost window has the last word on every entry.
+    if (auto bar = CurrentMenuBar()) AutoEnableEntries(*bar);
     if (auto front = RuntimeFrontmostWindow()) front->Event_EnableMenuItems();
 }
 
 bool RuntimeMenuItemActive(const MenuItem& item) {
     if (item.IsSeparator()) return false;
     if (item.Count() > 0) return true;  // a menu title
-    if (!item.AutoEnable() && !item.Enabled()) return false;
+    if (!item.Enabled()) return false;
     return item.IsQuitItem() || HandlingWindow(item.Name()) != nullptr;
 }
 
@@ -104,12 +124,7 @@ bool RuntimeChooseMenuItem(const MenuItem& item) {
 
 bool RuntimeDispatchShortcut(const std::string& shortcut) {
     const std::string wanted = NormalShortcut(shortcut);
-    auto front = RuntimeFrontmostWindow();
-    auto bar = front ? front->MenuBar() : nullptr;
-    if (!bar) {
-        auto app = GetAppObject();
-        bar = app ? app->MenuBar() : nullptr;
-    }
+    auto bar = CurrentMenuBar();
     if (wanted.empty() || !bar) return false;
     auto item = ItemWithShortcut(*bar, wanted);
     if (!item) return false;

@@ -98,7 +98,13 @@ const ClassInfo& Window::Lookup() {
 Window::Window() : native_(std::make_unique<Native>(*this)) { native_->content->setFixedSize(width_, height_); }
 
 Window::~Window() {
-    controls_.clear();  // controls delete their widgets before the window's own go
+    // A control may outlive its window (a handler may keep it): its widget goes with the window's widgets,
+    // and the control carries on without one.
+    for (const auto& control : controls_) {
+        delete control->widget_;
+        control->widget_ = nullptr;
+    }
+    controls_.clear();
     native_.reset();
 }
 
