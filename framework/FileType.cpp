@@ -4,8 +4,9 @@
 
 namespace {
 std::vector<const FileType*>& RegisteredList() {
-    static std::vector<const FileType*> types;
-    return types;
+    // Never destroyed, so that a file type released at exit still finds it.
+    static auto* types = new std::vector<const FileType*>;
+    return *types;
 }
 }  // namespace
 
