@@ -1,7 +1,6 @@
 // The drawn art must fit the places the game lays it out in, and the pieces must stay tellable apart.
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -9,23 +8,19 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+#include "Art.h"
+
+using art::firstShape, art::shapeCount, art::shapeSize;
+
 namespace {
 
-constexpr int firstShape = 128, shapeCount = 24, shapeSize = 64;
-
-QString picturePath(const char* name) {
-    return QString(QUILLOMAR_PICTURES_DIR "/") + name;
-}
-
-QImage shape(int id) {
-    return QImage(QString(QUILLOMAR_SHAPES_DIR "/%1.png").arg(id)).convertToFormat(QImage::Format_ARGB32);
-}
+QString picturePath(const char* name) { return QString(QUILLOMAR_PICTURES_DIR "/") + name; }
+QString shapePath(int id) { return QString(QUILLOMAR_SHAPES_DIR "/%1.png").arg(id); }
+constexpr std::array pictures{"Board.bmp", "GameOver.bmp", "Splash.bmp", "MorvLogo2x1.bmp"};
 
 struct Brightness {
-    double mean = 0;
-    double spread = 0; // standard deviation
+    double mean = 0, spread = 0;  // of the grey levels; spread is the standard deviation
 };
-
 Brightness brightness(const QImage& image, const QRect& area) {
     double sum = 0, squares = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -34,34 +29,23 @@ Brightness brightness(const QImage& image, const QRect& area) {
             sum += grey;
             squares += grey * grey;
         }
-    const double count = double(area.width()) * area.height();
-    const double mean = sum / count;
+    const double count = double(area.width()) * area.height(), mean = sum / count;
     return {mean, std::sqrt(std::max(0.0, squares / count - mean * mean))};
 }
 
-bool opaque(QRgb pixel) {
-    return qAlpha(pixel) > 127;
-}
+bool opaque(QRgb pixel) { return qAlpha(pixel) > 127; }
 
-// Pixels that differ in any channel by more than a faint shading difference.
-int differingPixels(const QImage& a, const QImage& b) {
-    int count = 0;
+// Pixels of two shapes that differ in any channel by more than a faint shading, and in being solid at all.
+std::pair<int, int> differences(const QImage& a, const QImage& b) {
+    int pixels = 0, outline = 0;
     for (int y = 0; y < shapeSize; ++y)
         for (int x = 0; x < shapeSize; ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) > 32 || std::abs(qGreen(p) - qGreen(q)) > 32 ||
-                std::abs(qBlue(p) - qBlue(q)) > 32 || std::abs(qAlpha(p) - qAlpha(q)) > 32)
-                ++count;
+            pixels += std::abs(qRed(p) - qRed(q)) > 32 || std::abs(qGreen(p) - qGreen(q)) > 32 ||
+                      std::abs(qBlue(p) - qBlue(q)) > 32 || std::abs(qAlpha(p) - qAlpha(q)) > 32;
+            outline += opaque(p) != opaque(q);
         }
-    return count;
-}
-
-int differingSilhouette(const QImage& a, const QImage& b) {
-    int count = 0;
-    for (int y = 0; y < shapeSize; ++y)
-        for (int x = 0; x < shapeSize; ++x)
-            count += opaque(a.pixel(x, y)) != opaque(b.pixel(x, y));
-    return count;
+    return {pixels, outline};
 }
 
 std::array<double, 3> meanColour(const QImage& image) {
@@ -78,18 +62,10 @@ std::array<double, 3> meanColour(const QImage& image) {
     return sum;
 }
 
-double distance(const std::array<double, 3>& a, const std::array<double, 3>& b) {
-    return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
-}
-
 // Runs quillomar-art with the given arguments; true if it finished cleanly.
 bool runArtTool(const QStringList& arguments) {
-    QProcess tool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("ASAN_OPTIONS", "detect_leaks=0");
-    tool.setProcessEnvironment(environment);
-    tool.start(QUILLOMAR_ART_TOOL, arguments);
-    return tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    qputenv("ASAN_OPTIONS", "detect_leaks=0");
+    return QProcess::execute(QUILLOMAR_ART_TOOL, arguments) == 0;
 }
 
 QByteArray contents(const QString& path) {
@@ -97,83 +73,50 @@ QByteArray contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-int bmpBitsPerPixel(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return 0;
-    const QByteArray header = file.read(30);
-    if (header.size() < 30 || !header.startsWith("BM")) return 0;
-    return quint8(header[28]) | quint8(header[29]) << 8;
-}
-
-} // namespace
+}  // namespace
 
 TEST(Pictures, Are24BitBmpsOfTheSizesTheGameLaysOut) {
-    const std::array<std::pair<const char*, QSize>, 4> pictures{{
-        {"Board.bmp", {454, 215}},
-        {"GameOver.bmp", {297, 46}},
-        {"Splash.bmp", {256, 256}},
-        {"MorvLogo2x1.bmp", {145, 39}},
-    }};
-    for (const auto& [name, size] : pictures) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(QImage(picturePath(name)).size(), size);
-        EXPECT_EQ(bmpBitsPerPixel(picturePath(name)), 24);
+    const std::array<QSize, 4> sizes{{{454, 215}, {297, 46}, {256, 256}, {145, 39}}};
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        SCOPED_TRACE(pictures[i]);
+        EXPECT_EQ(QImage(picturePath(pictures[i])).size(), sizes[i]);
+        const QByteArray header = contents(picturePath(pictures[i])).left(30);
+        ASSERT_TRUE(header.size() == 30 && header.startsWith("BM"));
+        EXPECT_EQ(quint8(header[28]) | quint8(header[29]) << 8, 24) << "bits per pixel";
     }
 }
 
-TEST(Board, HasADarkHollowInEveryPitStrip) {
+TEST(Board, HasADarkHollowInEveryPitStripAndStaysCalmWhereTheGameDrawsOver) {
     const QImage board(picturePath("Board.bmp"));
     ASSERT_FALSE(board.isNull());
-    const std::array<QRect, 9> strips{{
-        {46, 145, 96, 24},
-        {171, 145, 121, 24},
-        {317, 145, 93, 24},
-        {86, 117, 72, 22},
-        {188, 117, 83, 22},
-        {290, 117, 81, 22},
-        {116, 93, 68, 16},
-        {193, 93, 73, 16},
-        {279, 93, 62, 16},
-    }};
-    for (const QRect& strip : strips) {
+    for (const QRect& strip : art::pitStrips) {
         SCOPED_TRACE(QString("pit at %1,%2").arg(strip.x()).arg(strip.y()).toStdString());
         const QRect middle =
             strip.adjusted(strip.width() / 4, strip.height() / 4, -strip.width() / 4, -strip.height() / 4);
         const double inside = brightness(board, middle).mean;
         EXPECT_LT(inside + 60, brightness(board, QRect(middle.x(), strip.top() - 4, middle.width(), 4)).mean);
-        EXPECT_LT(inside + 60,
-                  brightness(board, QRect(middle.x(), strip.bottom() + 1, middle.width(), 4)).mean);
+        EXPECT_LT(inside + 60, brightness(board, QRect(middle.x(), strip.bottom() + 1, middle.width(), 4)).mean);
     }
-}
-
-TEST(Board, KeepsThePlacesTheGameDrawsOverCalm) {
-    const QImage board(picturePath("Board.bmp"));
-    ASSERT_FALSE(board.isNull());
-    const std::array<QRect, 3> places{{{77, 1, 297, 46}, {13, 11, 20, 20}, {421, 11, 20, 20}}};
-    for (const QRect& place : places) {
-        SCOPED_TRACE(QString("area at %1,%2").arg(place.x()).arg(place.y()).toStdString());
-        EXPECT_LT(brightness(board, place).spread, 12);
-    }
+    for (const QRect& place : {art::bannerPlace, art::turnMarkerPlaces[0].adjusted(5, 5, -5, -5),
+                               art::turnMarkerPlaces[1].adjusted(5, 5, -5, -5)})
+        EXPECT_LT(brightness(board, place).spread, 12) << "area at " << place.x() << "," << place.y();
 }
 
 TEST(Banner, BlendsIntoTheBoardWhereItLies) {
     const QImage banner(picturePath("GameOver.bmp")), board(picturePath("Board.bmp"));
-    ASSERT_EQ(banner.size(), QSize(297, 46));
-    const QPoint place(77, 1);
+    ASSERT_EQ(banner.size(), art::bannerPlace.size());
     for (const QPoint& corner : {QPoint(0, 0), QPoint(296, 0), QPoint(0, 45), QPoint(296, 45)})
-        EXPECT_EQ(banner.pixel(corner), board.pixel(place + corner)) << corner.x() << "," << corner.y();
-    // Light lettering on a dark ribbon across the middle.
-    EXPECT_GT(brightness(banner, QRect(90, 12, 117, 20)).spread, 40);
+        EXPECT_EQ(banner.pixel(corner), board.pixel(art::bannerPlace.topLeft() + corner))
+            << corner.x() << "," << corner.y();
+    EXPECT_GT(brightness(banner, QRect(90, 12, 117, 20)).spread, 40) << "no lettering across the middle";
 }
 
 TEST(Logo, StandsOnPureWhiteWithNoPureWhiteOfItsOwn) {
     const QImage logo(picturePath("MorvLogo2x1.bmp"));
     ASSERT_EQ(logo.size(), QSize(145, 39));
     const auto white = [&](int x, int y) { return (logo.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF; };
-    for (const QPoint& corner : {QPoint(0, 0), QPoint(144, 0), QPoint(0, 38), QPoint(144, 38)})
-        EXPECT_TRUE(white(corner.x(), corner.y())) << corner.x() << "," << corner.y();
-    // Pure white inside the logo would turn into holes when the game clears it.
-    int holes = 0;
+    EXPECT_TRUE(white(0, 0) && white(144, 0) && white(0, 38) && white(144, 38));
+    int holes = 0;  // pure white inside turns into holes when the game clears the white
     for (int y = 4; y < 35; ++y)
         for (int x = 4; x < 141; ++x)
             holes += white(x, y);
@@ -181,82 +124,63 @@ TEST(Logo, StandsOnPureWhiteWithNoPureWhiteOfItsOwn) {
 }
 
 class Shapes : public testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() {
         for (int i = 0; i < shapeCount; ++i)
-            shapes[std::size_t(i)] = shape(firstShape + i);
+            shapes[std::size_t(i)] = QImage(shapePath(firstShape + i)).convertToFormat(QImage::Format_ARGB32);
     }
     static const QImage& at(int id) { return shapes[std::size_t(id - firstShape)]; }
     static inline std::array<QImage, shapeCount> shapes;
 };
 
-TEST_F(Shapes, AreSquareWithAClearBorderAndABoldShape) {
+TEST_F(Shapes, AreSquareWithAClearBorderAndABoldShapeAndEveryPairDiffersInOutlineAndColour) {
     for (int id = firstShape; id < firstShape + shapeCount; ++id) {
         SCOPED_TRACE(id);
-        const QImage& image = at(id);
-        ASSERT_EQ(image.size(), QSize(shapeSize, shapeSize));
-        EXPECT_TRUE(QImage(QString(QUILLOMAR_SHAPES_DIR "/%1.png").arg(id)).hasAlphaChannel());
+        ASSERT_EQ(at(id).size(), QSize(shapeSize, shapeSize));
+        EXPECT_TRUE(QImage(shapePath(id)).hasAlphaChannel());
         int border = 0, solid = 0;
         for (int y = 0; y < shapeSize; ++y)
             for (int x = 0; x < shapeSize; ++x) {
-                const bool edge = std::min({x, y, shapeSize - 1 - x, shapeSize - 1 - y}) < 2;
-                border += edge && qAlpha(image.pixel(x, y)) != 0;
-                solid += qAlpha(image.pixel(x, y)) > 200;
+                border += std::min({x, y, shapeSize - 1 - x, shapeSize - 1 - y}) < 2 && qAlpha(at(id).pixel(x, y));
+                solid += qAlpha(at(id).pixel(x, y)) > 200;
             }
         EXPECT_EQ(border, 0) << "pixels showing in the two outer rings";
         EXPECT_GT(solid, shapeSize * shapeSize / 10) << "too little of the shape is solid";
-    }
-}
-
-TEST_F(Shapes, EveryPairDiffersInOutlineAndInColour) {
-    for (int a = firstShape; a < firstShape + shapeCount; ++a)
-        for (int b = a + 1; b < firstShape + shapeCount; ++b) {
-            SCOPED_TRACE(QString("%1 and %2").arg(a).arg(b).toStdString());
-            EXPECT_GT(differingPixels(at(a), at(b)), 300);
-            EXPECT_GT(differingSilhouette(at(a), at(b)), 120);
-            EXPECT_GT(distance(meanColour(at(a)), meanColour(at(b))), 30);
+        for (int other = id + 1; other < firstShape + shapeCount; ++other) {
+            const auto [pixels, outline] = differences(at(id), at(other));
+            const auto a = meanColour(at(id)), b = meanColour(at(other));
+            EXPECT_GT(pixels, 300) << "against " << other;
+            EXPECT_GT(outline, 120) << "against " << other;
+            EXPECT_GT(std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]), 30) << "against " << other;
         }
+    }
 }
 
 TEST_F(Shapes, DefaultsAreARedCrossAndABlueRing) {
-    const auto solidAt = [](const QImage& image, int x, int y) { return opaque(image.pixel(x, y)); };
-    const QImage& cross = at(129);
-    EXPECT_TRUE(solidAt(cross, 32, 32) && solidAt(cross, 14, 14) && solidAt(cross, 49, 49));
-    EXPECT_FALSE(solidAt(cross, 32, 12) || solidAt(cross, 12, 32));
-    const QImage& ring = at(128);
-    EXPECT_FALSE(solidAt(ring, 32, 32));
-    EXPECT_TRUE(solidAt(ring, 32, 9) && solidAt(ring, 9, 32) && solidAt(ring, 54, 32) &&
-                solidAt(ring, 32, 55));
-
-    const auto crossColour = meanColour(cross), ringColour = meanColour(ring);
-    EXPECT_GT(crossColour[0], crossColour[2] + 60);
-    EXPECT_GT(ringColour[2], ringColour[0] + 60);
+    const QImage &cross = at(129), &ring = at(128);
+    const auto solid = [](const QImage& image, std::initializer_list<QPoint> points) {
+        return std::ranges::all_of(points, [&](QPoint p) { return opaque(image.pixel(p)); });
+    };
+    EXPECT_TRUE(solid(cross, {{32, 32}, {14, 14}, {49, 49}}));
+    EXPECT_FALSE(opaque(cross.pixel(32, 12)) || opaque(cross.pixel(12, 32)));
+    EXPECT_FALSE(opaque(ring.pixel(32, 32)));
+    EXPECT_TRUE(solid(ring, {{32, 9}, {9, 32}, {54, 32}, {32, 55}}));
+    EXPECT_GT(meanColour(cross)[0], meanColour(cross)[2] + 60);
+    EXPECT_GT(meanColour(ring)[2], meanColour(ring)[0] + 60);
 }
 
-TEST(ArtTool, DrawsTheSameArtEveryTime) {
+TEST(ArtTool, DrawsTheSameArtEveryTimeAndAReviewSheet) {
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
     ASSERT_TRUE(runArtTool({out.filePath("pictures"), out.filePath("shapes")}));
-    QStringList files;
-    for (const char* name : {"Board.bmp", "GameOver.bmp", "Splash.bmp", "MorvLogo2x1.bmp"})
-        files << picturePath(name);
+    for (const char* name : pictures)
+        EXPECT_EQ(contents(out.filePath("pictures/") + name), contents(picturePath(name))) << name;
     for (int id = firstShape; id < firstShape + shapeCount; ++id)
-        files << QString(QUILLOMAR_SHAPES_DIR "/%1.png").arg(id);
-    for (const QString& built : files) {
-        SCOPED_TRACE(built.toStdString());
-        const QString folder = built.endsWith(".png") ? "shapes" : "pictures";
-        const QByteArray again = contents(out.filePath(folder + "/" + QFileInfo(built).fileName()));
-        EXPECT_FALSE(again.isEmpty());
-        EXPECT_TRUE(again == contents(built));
-    }
-}
+        EXPECT_EQ(contents(out.filePath("shapes/%1.png").arg(id)), contents(shapePath(id))) << id;
 
-TEST(ArtTool, DrawsAReviewSheet) {
-    QTemporaryDir out;
-    ASSERT_TRUE(out.isValid());
     ASSERT_TRUE(runArtTool({"--preview", out.filePath("sheet.png")}));
     const QImage sheet(out.filePath("sheet.png"));
     EXPECT_GE(sheet.width(), shapeCount * shapeSize);
     EXPECT_GE(sheet.height(), 215);
-    EXPECT_FALSE(runArtTool({"--preview"}));
+    EXPECT_FALSE(runArtTool({"--preview"})) << "a preview with nowhere to go";
 }

@@ -1,152 +1,81 @@
-// The menu bar: one shared bar of twelve entries, found by name, whose shortcuts reach the windows that
-// handle them.
+// The shared menu bar as its user reads it, and the accessors through which the windows reach its entries.
 
-#include "framework/Menu.h"
+#include "shell/Menu.h"
 
-#include <QTest>
-#include <QWidget>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ShellTesting.h"
-#include "framework/Application.h"
-#include "framework/Delegate.h"
-#include "framework/Window.h"
-#include "framework/qt/Bridge.h"
-#include "shell/App.h"
-#include "shell/Menu.h"
+#include "framework/Menu.h"
 #include "shell/MenuItems.h"
-#include "shell/Startup.h"
 #include "shell/Window1.h"
 
 namespace {
 
-struct Row {
-    std::string parent, name, kind, text, shortcut;
-    bool autoEnable;
-    friend bool operator==(const Row&, const Row&) = default;
-    friend std::ostream& operator<<(std::ostream& out, const Row& row) {
-        return out << row.parent << " > " << row.name << " (" << row.kind << ") \"" << row.text << "\" ["
-                   << row.shortcut << "]" << (row.autoEnable ? " auto-enabled" : "");
-    }
-};
+class MenuTest : public ShellTest {};
 
-// The bar as its user meets it: each title, then its entries, in order.
-std::vector<Row> Walk(const MenuItem& bar) {
-    std::vector<Row> rows;
-    auto add = [&](const std::string& parent, const MenuItem& item) {
-        rows.push_back({parent, item.Name(), item.ClassRecord().Name(), item.Text(), item.KeyboardShortcut(),
-                        item.AutoEnable()});
-    };
-    for (int32_t i = 0; i < bar.Count(); ++i) {
-        const MenuItem& title = *bar.Item(i);
-        add("bar", title);
-        for (int32_t j = 0; j < title.Count(); ++j)
-            add(title.Name(), *title.Item(j));
-    }
-    return rows;
-}
-
-class MenuTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!App::Shared()) NewAppInstance();
-    }
-    void TearDown() override {
-        RuntimeReleaseModuleObjects();
-        RuntimeCancelQuit();
-    }
-    TempBundle bundleWithoutResources;
-};
-
-TEST_F(MenuTest, FileAndOptionsHoldTheirEntriesInOrder) {
-    const std::vector<Row> expected = {
-        {"bar", "UntitledMenu0", "MenuItem", "File", "", false},
-        {"UntitledMenu0", "mnuReset", "MenuItem", "New Game", "Cmd+N", false},
-        {"UntitledMenu0", "mnuD2", "MenuItem", "-", "", false},
-        {"UntitledMenu0", "FileQuit", "QuitMenuItem", "Quit", "Cmd+Q", true},
-        {"bar", "mnuGame", "MenuItem", "Options", "", false},
-        {"mnuGame", "mnuSwitch", "MenuItem", "Switch Turns", "Cmd+T", false},
-        {"mnuGame", "mnuDash", "MenuItem", "-", "", false},
-        {"mnuGame", "mnuHvH", "MenuItem", "Human Vs Human", "Cmd+2", false},
-        {"mnuGame", "mnuHvC", "MenuItem", "Human Vs Computer", "Cmd+1", false},
-        {"mnuGame", "mnuDash2", "MenuItem", "-", "", false},
-        {"mnuGame", "mnuShapes", "MenuItem", "Shapes", "Cmd+S", false},
-        {"mnuGame", "mnuAbout", "AppleMenuItem", "About Quillomar", "Cmd+A", false},
-    };
-    EXPECT_EQ(Walk(*Menu::Shared()), expected);
-}
-
-TEST_F(MenuTest, OneBarServesTheApplicationAndTheSplash) {
+TEST_F(MenuTest, ReadsInOrderWithItsShortcutsAndOnlyQuitEnabledByTheFramework) {
     auto bar = Menu::Shared();
     EXPECT_EQ(Menu::Shared(), bar);
-    EXPECT_EQ(bar->Count(), 2);  // built once, not again on the second call
-    EXPECT_EQ(NotNil(App::Shared()).MenuBar(), bar);
-    EXPECT_EQ(Window1::Shared()->MenuBar(), bar);
+    std::vector<std::string> menus, autoEnabled;
+    for (int32_t i = 0; i < bar->Count(); ++i) {
+        const MenuItem& title = *bar->Item(i);
+        std::string shown = title.Text() + ":";
+        for (int32_t j = 0; j < title.Count(); ++j) {
+            const MenuItem& item = *title.Item(j);
+            shown += (j ? ", " : " ") + item.Text();
+            if (!item.KeyboardShortcut().empty()) shown += " " + item.KeyboardShortcut();
+            if (item.AutoEnable()) autoEnabled.push_back(item.Name());
+        }
+        if (title.AutoEnable()) autoEnabled.push_back(title.Name());
+        menus.push_back(shown);
+    }
+    const std::vector<std::string> expected = {
+        "File: New Game Cmd+N, -, Quit Cmd+Q",
+        "Options: Switch Turns Cmd+T, -, Human Vs Human Cmd+2, Human Vs Computer Cmd+1, -, "
+        "Shapes Cmd+S, About Quillomar Cmd+A"};
+    EXPECT_EQ(menus, expected);
+    EXPECT_EQ(autoEnabled, std::vector<std::string>{"FileQuit"});
 }
 
-TEST_F(MenuTest, TheAccessorsReturnTheBarsOwnEntriesEveryTime) {
+TEST_F(MenuTest, TheAccessorsOfTheAppAndOfTheSplashReturnTheOneBarsOwnEntries) {
     auto bar = Menu::Shared();
-    EXPECT_EQ(mnuReset(), bar->Lookup("mnuReset"));
-    EXPECT_EQ(mnuSwitch(), bar->Lookup("mnuSwitch"));
-    EXPECT_EQ(mnuHvH(), bar->Lookup("mnuHvH"));
-    EXPECT_EQ(mnuHvC(), bar->Lookup("mnuHvC"));
-    EXPECT_EQ(mnuShapes(), bar->Lookup("mnuShapes"));
-    EXPECT_EQ(mnuAbout(), bar->Lookup("mnuAbout"));
-    EXPECT_EQ(mnuHvC(), mnuHvC());
+    auto splash = Window1::Shared();
+    EXPECT_EQ(NotNil(App::Shared()).MenuBar(), bar);
+    EXPECT_EQ(splash->MenuBar(), bar);
 
-    // A check mark set through an accessor is the one the bar shows.
-    mnuHvC()->SetChecked(true);
-    EXPECT_TRUE(bar->Lookup("mnuHvC")->Checked());
-    mnuHvC()->SetChecked(false);
-}
+    using Found = std::vector<std::shared_ptr<MenuItem>>;
+    const std::vector<std::pair<std::string, Found>> accessors = {
+        {"UntitledMenu0", {splash->UntitledMenu0()}},
+        {"mnuReset", {mnuReset(), splash->mnuReset()}},
+        {"mnuD2", {splash->mnuD2()}},
+        {"FileQuit", {splash->FileQuit()}},
+        {"mnuGame", {splash->mnuGame()}},
+        {"mnuSwitch", {mnuSwitch(), splash->mnuSwitch()}},
+        {"mnuDash", {splash->mnuDash()}},
+        {"mnuHvH", {mnuHvH(), splash->mnuHvH()}},
+        {"mnuHvC", {mnuHvC(), splash->mnuHvC()}},
+        {"mnuDash2", {splash->mnuDash2()}},
+        {"mnuShapes", {mnuShapes(), splash->mnuShapes()}},
+        {"mnuAbout", {mnuAbout(), splash->mnuAbout()}},
+    };
+    for (const auto& [name, found] : accessors)
+        for (const auto& entry : found) {
+            EXPECT_NE(entry, nullptr) << name;
+            EXPECT_EQ(entry, bar->Lookup(name)) << name;
+        }
+    EXPECT_EQ(splash->UntitledMenu1(), nullptr);
 
-TEST_F(MenuTest, WithoutTheApplicationObjectAnAccessorRaises) {
+    // Without the application object, or without its bar, the accessors raise.
     auto app = App::Shared();
     RuntimeRegisterAppObject(nullptr);
     EXPECT_THROW(mnuReset(), NilObjectException);
-    NotNil(app).SetMenuBar(nullptr);
+    app->SetMenuBar(nullptr);
     RuntimeRegisterAppObject(app);
     EXPECT_THROW(mnuAbout(), NilObjectException);
-    app->SetMenuBar(Menu::Shared());
-}
-
-// A window that handles the two opponent commands and notes which one ran.
-class OpponentProbe : public Window {
-public:
-    static const ClassInfo& Lookup() {
-        static const ClassInfo& record =
-            ClassRegistry::Register(ClassInfo("OpponentProbe.OpponentProbe", &Window::Lookup()));
-        return record;
-    }
-    const ClassInfo& ClassRecord() const override { return Lookup(); }
-
-    void AddMenuHandlers(Window&) override {
-        AddMenuHandler("mnuHvH", RuntimeCreateDelegate(this, &OpponentProbe::HvH, "(  ) as Boolean"));
-        AddMenuHandler("mnuHvC", RuntimeCreateDelegate(this, &OpponentProbe::HvC, "(  ) as Boolean"));
-    }
-    void Event_EnableMenuItems() override {
-        mnuHvH()->SetEnabled(true);
-        mnuHvC()->SetEnabled(true);
-    }
-    bool HvH() {
-        ran.push_back("Human Vs Human");
-        return false;
-    }
-    bool HvC() {
-        ran.push_back("Human Vs Computer");
-        return false;
-    }
-    std::vector<std::string> ran;
-};
-
-TEST_F(MenuTest, Ctrl2IsHumanVsHumanAndCtrl1IsHumanVsComputer) {
-    auto probe = ImplicitWindow<OpponentProbe>();
-    probe->Show();
-    QTest::keyClick(TopLevelOf(*probe), Qt::Key_2, Qt::ControlModifier);
-    QTest::keyClick(TopLevelOf(*probe), Qt::Key_1, Qt::ControlModifier);
-    EXPECT_EQ(probe->ran, (std::vector<std::string>{"Human Vs Human", "Human Vs Computer"}));
+    app->SetMenuBar(bar);
 }
 
 }  // namespace

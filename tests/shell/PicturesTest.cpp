@@ -1,98 +1,75 @@
-// The four pictures: read from the bundle's resources folder once, kept, and looked for again after a miss.
-// Each case runs in a fresh process: a picture once loaded stays for the whole run.
+// The four pictures, each case in a fresh process: a picture once loaded stays for the whole run.
 
 #include "shell/Pictures.h"
 
 #include <QImage>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "ShellTesting.h"
-#include "framework/FolderItem.h"
 #include "framework/Picture.h"
 #include "framework/qt/Bridge.h"
+#include "shell/Window1.h"
 
 namespace {
 
-using Accessor = std::shared_ptr<Picture> (*)();
-constexpr std::array<Accessor, 4> kAccessors = {Board, pGameOver, Splash, MorvLogo2x1};
+struct Kind {
+    std::shared_ptr<Picture> (*picture)();
+    const char* file;
+    Qt::GlobalColor colour;  // of the right half of the file put for it
+};
+constexpr std::array<Kind, 4> kPictures = {{{Board, "Board.bmp", Qt::darkYellow},
+                                            {pGameOver, "GameOver.bmp", Qt::darkRed},
+                                            {Splash, "Splash.bmp", Qt::darkBlue},
+                                            {MorvLogo2x1, "MorvLogo2x1.bmp", Qt::red}}};
 
 void PutAllFour(const TempBundle& bundle) {
-    bundle.PutPicture("Board.bmp", HalfWhite(Qt::darkYellow));
-    bundle.PutPicture("GameOver.bmp", HalfWhite(Qt::darkRed));
-    bundle.PutPicture("Splash.bmp", HalfWhite(Qt::darkBlue));
-    bundle.PutPicture("MorvLogo2x1.bmp", HalfWhite(Qt::red));
+    for (const Kind& kind : kPictures)
+        bundle.PutPicture(kind.file, kind.colour);
 }
 
-TEST(Pictures, AMissFindsNothingAndIsTriedAgainUntilTheFilesAreThere) {
+TEST(Pictures, AMissIsNilWithoutAnExceptionAndIsTriedAgainUntilTheFileIsThere) {
     InFreshProcess([] {
         TempBundle bundle;
-        const int64_t readsBefore = RuntimePictureFileReads();
-
-        // No resources folder at all: nil, and no exception.
-        for (Accessor picture : kAccessors)
-            EXPECT_EQ(picture(), nullptr);
-
-        // The folder, but no files.
-        bundle.MakeResources();
-        for (Accessor picture : kAccessors)
-            EXPECT_EQ(picture(), nullptr);
-
-        // A file that is not a picture.
-        bundle.PutBytes("Board.bmp", "not a picture");
-        EXPECT_EQ(Board(), nullptr);
-
-        // Once the files are there, the next call of each accessor finds its picture.
+        for (const Kind& kind : kPictures)  // no Resources folder
+            EXPECT_EQ(kind.picture(), nullptr) << kind.file;
+        std::filesystem::create_directories(bundle.Resources());
+        for (const Kind& kind : kPictures)  // the folder, but no file in it
+            EXPECT_EQ(kind.picture(), nullptr) << kind.file;
         PutAllFour(bundle);
-        for (Accessor picture : kAccessors)
-            EXPECT_NE(picture(), nullptr);
-        EXPECT_EQ(ImageOf(*Splash()).pixelColor(12, 4), QColor(Qt::darkBlue));
-        EXPECT_GT(RuntimePictureFileReads(), readsBefore);
+        for (const Kind& kind : kPictures)
+            EXPECT_NE(kind.picture(), nullptr) << kind.file;
     });
 }
 
-TEST(Pictures, EachFileIsReadOnceHoweverOftenItsAccessorIsCalled) {
+TEST(Pictures, EachIsReadOnceEvenForTheSplashAndOnlyTheLogoLosesItsWhiteOnlyAsItIsLoaded) {
     InFreshProcess([] {
         TempBundle bundle;
         PutAllFour(bundle);
         const int64_t readsBefore = RuntimePictureFileReads();
-
-        std::array<std::shared_ptr<Picture>, 4> first;
-        for (size_t i = 0; i < kAccessors.size(); ++i)
-            first[i] = kAccessors[i]();
-        EXPECT_EQ(RuntimePictureFileReads(), readsBefore + 4);
-
-        // Later calls get the same objects without touching the files...
-        for (int round = 0; round < 3; ++round)
-            for (size_t i = 0; i < kAccessors.size(); ++i)
-                EXPECT_EQ(kAccessors[i](), first[i]);
-        EXPECT_EQ(RuntimePictureFileReads(), readsBefore + 4);
-
-        // ...which they no longer need.
-        std::filesystem::remove_all(bundle.Resources());
-        for (size_t i = 0; i < kAccessors.size(); ++i)
-            EXPECT_EQ(kAccessors[i](), first[i]);
-    });
-}
-
-TEST(Pictures, OnlyTheLogoLosesItsWhiteAndOnlyAsItIsLoaded) {
-    InFreshProcess([] {
-        TempBundle bundle;
-        PutAllFour(bundle);
-
-        auto logo = MorvLogo2x1();
-        ASSERT_NE(logo, nullptr);
-        EXPECT_EQ(logo->Transparent(), 1);
-        EXPECT_EQ(ImageOf(*logo).pixelColor(2, 2).alpha(), 0);     // the white half
-        EXPECT_EQ(ImageOf(*logo).pixelColor(12, 2).alpha(), 255);  // the red half
-        for (Accessor other : {Board, pGameOver, Splash}) {
-            EXPECT_EQ(other()->Transparent(), 0);
-            EXPECT_EQ(ImageOf(*other()).pixelColor(2, 2), QColor(Qt::white));
+        std::vector<std::shared_ptr<Picture>> first;
+        for (const Kind& kind : kPictures)
+            first.push_back(kind.picture());
+        for (int round = 0; round < 3; ++round) {
+            if (round == 2) std::filesystem::remove_all(bundle.Resources());
+            for (size_t i = 0; i < kPictures.size(); ++i)
+                EXPECT_EQ(kPictures[i].picture(), first[i]) << kPictures[i].file;
         }
+        NewAppInstance();
+        const QImage splash = ContentOf(*Window1::Shared())->grab().toImage();  // shows the kept picture
+        EXPECT_EQ(splash.pixelColor(12, 2), QColor(Qt::darkBlue));
+        EXPECT_EQ(RuntimePictureFileReads(), readsBefore + 4);
 
-        // A call that finds the logo kept does not set it again.
-        logo->SetTransparent(0);
-        EXPECT_EQ(MorvLogo2x1()->Transparent(), 0);
+        for (size_t i = 0; i < kPictures.size(); ++i) {
+            const QImage& image = ImageOf(*first[i]);
+            const bool logo = kPictures[i].picture == MorvLogo2x1;
+            EXPECT_EQ(first[i]->Transparent(), logo ? 1 : 0) << kPictures[i].file;
+            EXPECT_EQ(image.pixelColor(2, 2).alpha(), logo ? 0 : 255) << kPictures[i].file;  // the white half
+            EXPECT_EQ(image.pixelColor(12, 2), QColor(kPictures[i].colour)) << kPictures[i].file;
+        }
+        first.back()->SetTransparent(0);
+        EXPECT_EQ(MorvLogo2x1()->Transparent(), 0);  // not set again when found kept
     });
 }
 

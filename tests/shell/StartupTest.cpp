@@ -1,39 +1,31 @@
-// The program's run as main() drives it: class records, start-up, the menus right after it, the order in
-// which the module-level objects go at the end, and what an exception that nothing caught does to the run.
-// Every case is a whole run, so each has a fresh process.
+// Whole runs as main() drives them, each in a fresh process: class records, start-up, the run, the release
+// of the module-level objects, and what an exception that nothing caught does to the run.
 
 #include "shell/Startup.h"
 
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ShellTesting.h"
-#include "dialogs/Dialog2.h"
-#include "dialogs/Dialog3.h"
-#include "dialogs/Dialog4.h"
-#include "framework/Application.h"
 #include "framework/Controls.h"
 #include "framework/FileType.h"
 #include "framework/Menu.h"
 #include "framework/Window.h"
 #include "framework/qt/Bridge.h"
 #include "game/Dialog1.h"
-#include "shell/App.h"
 #include "shell/FileTypes.h"
 #include "shell/Menu.h"
 #include "shell/Window1.h"
 
 namespace {
 
-// What main() does after RuntimeInit, which the test program has done already; the status is what main
-// returns.
+// What main() does after RuntimeInit, which the test program has done already.
 int32_t RunAsMain() {
     ModuleInitialize();
     Main();
@@ -42,7 +34,7 @@ int32_t RunAsMain() {
     return RuntimeExit();
 }
 
-// Ends a run that is left waiting, so that a fault shows as a failure rather than a hang.
+// A run left waiting shows as a failure rather than a hang.
 void QuitIfStillRunningAfter(int milliseconds) {
     QTimer::singleShot(milliseconds, [] {
         ADD_FAILURE() << "the run did not end by itself";
@@ -50,78 +42,31 @@ void QuitIfStillRunningAfter(int milliseconds) {
     });
 }
 
-size_t Position(const std::vector<std::string>& names, const std::string& name) {
-    return static_cast<size_t>(std::find(names.begin(), names.end(), name) - names.begin());
-}
+using Windows = std::vector<std::shared_ptr<Window>>;
 
-TEST(Startup, ClassRecordsAreTheFrameworksThenTheProgramsNineInOrder) {
-    InFreshProcess([] {
-        ModuleInitialize();
-        const std::vector<std::string> names = ClassRegistry::Names();
-        const std::vector<std::string> program = {Window1::Lookup().Name(),
-                                                  Menu::Lookup().Name(),
-                                                  Dialog1::Lookup().Name(),
-                                                  Dialog1::Canvas2::Lookup().Name(),
-                                                  Dialog1::Canvas1::Lookup().Name(),
-                                                  Dialog2::Lookup().Name(),
-                                                  Dialog3::Lookup().Name(),
-                                                  Dialog4::Lookup().Name(),
-                                                  App::Lookup().Name()};
-        for (size_t i = 1; i < program.size(); ++i)
-            EXPECT_LT(Position(names, program[i - 1]), Position(names, program[i])) << program[i];
-        for (const char* framework : {"Window", "MenuBar", "Canvas", "FileType", "Application"})
-            EXPECT_LT(Position(names, framework), Position(names, program.front())) << framework;
-
-        // Records only: nothing of the program exists yet.
-        EXPECT_EQ(GetAppObject(), nullptr);
-        EXPECT_TRUE(RuntimeWindowsFrontToBack().empty());
-        EXPECT_TRUE(FileType::RegisteredTypes().empty());
-    });
-}
-
-TEST(Startup, BringsUpTheFileTypeTheApplicationWithItsBarAndTheSplash) {
+TEST(Startup, BringsUpTheFileTypeAndTheSplashWhereOnlyQuitAnswersAndEndsTheRunWith0) {
     ExpectInFreshProcess(
         [] {
             TempBundle bundle;
             QTimer::singleShot(0, [] {
                 // The first pass of the event loop: start-up is over.
-                ASSERT_EQ(FileType::RegisteredTypes().size(), 1u);
-                EXPECT_EQ(FileType::RegisteredTypes().front(), FileTypes::pText.get());
+                ASSERT_EQ(FileType::RegisteredTypes(), std::vector<const FileType*>{FileTypes::pText.get()});
+                const FileType& type = *FileTypes::pText;
+                EXPECT_EQ(std::make_tuple(type.Name(), type.Extensions(), type.MacType(), type.MacCreator()),
+                          std::make_tuple("text", "", "TEXT", "R*ch"));
 
-                auto app = App::Shared();
-                ASSERT_NE(app, nullptr);
-                EXPECT_EQ(App::Shared(), app);
-                EXPECT_EQ(app->MenuBar(), Menu::Shared());
-
-                // The splash is the only window, and the bar it was given is the application's.
-                auto windows = RuntimeWindowsFrontToBack();
-                ASSERT_EQ(windows.size(), 1u);
-                EXPECT_EQ(windows.front(), GetImplicitWindow("Window1.Window1"));
-                EXPECT_EQ(windows.front()->MenuBar(), app->MenuBar());
-                EXPECT_TRUE(TopLevelOf(*windows.front())->isVisible());
-                Quit(0);
-            });
-            QuitIfStillRunningAfter(5000);
-            return RunAsMain();
-        },
-        testing::ExitedWithCode(0), "finalised");
-}
-
-TEST(Startup, WhileOnlyTheSplashIsUpNothingButQuitDoesAnythingAndQuitEndsTheRunWithStatus0) {
-    ExpectInFreshProcess(
-        [] {
-            TempBundle bundle;
-            QTimer::singleShot(0, [] {
                 auto splash = GetImplicitWindow("Window1.Window1");
-                ASSERT_NE(splash, nullptr);
+                ASSERT_EQ(RuntimeWindowsFrontToBack(), Windows{splash});
                 QWidget& top = *TopLevelOf(*splash);
-                for (const char* name : {"UntitledMenu0", "mnuReset", "mnuD2", "mnuGame", "mnuSwitch",
-                                         "mnuDash", "mnuHvH", "mnuHvC", "mnuDash2", "mnuShapes", "mnuAbout"})
+                EXPECT_TRUE(top.isVisible());
+
+                // No window has bound a command yet.
+                for (const char* name : {"UntitledMenu0", "mnuReset", "mnuD2", "mnuGame", "mnuSwitch", "mnuDash",
+                                         "mnuHvH", "mnuHvC", "mnuDash2", "mnuShapes", "mnuAbout"})
                     EXPECT_FALSE(RuntimeChooseMenuItem(NotNil(Menu::Shared()->Lookup(name)))) << name;
                 for (Qt::Key key : {Qt::Key_N, Qt::Key_T, Qt::Key_2, Qt::Key_1, Qt::Key_S, Qt::Key_A})
                     QTest::keyClick(&top, key, Qt::ControlModifier);
-
-                EXPECT_EQ(RuntimeWindowsFrontToBack(), std::vector<std::shared_ptr<Window>>{splash});
+                EXPECT_EQ(RuntimeWindowsFrontToBack(), Windows{splash});
                 EXPECT_EQ(GetImplicitWindow(Dialog1::Lookup().Name()), nullptr);
                 EXPECT_FALSE(RuntimeQuitRequested());
 
@@ -133,94 +78,79 @@ TEST(Startup, WhileOnlyTheSplashIsUpNothingButQuitDoesAnythingAndQuitEndsTheRunW
         testing::ExitedWithCode(0), "finalised");
 }
 
-// What the riders below look at as they go.
-struct Watched {
-    std::weak_ptr<Menu> bar;
-    std::weak_ptr<::Window> splash;
-};
+// Each notes, as it goes, which module-level objects are still there.
 struct Sighting {
-    bool fileTypeRegistered = false;
-    bool barAlive = false;
-    bool splashAlive = false;
+    bool fileType = false, bar = false, splash = false;
 };
-Sighting Look(const Watched& watched) {
-    return {!FileType::RegisteredTypes().empty(), !watched.bar.expired(), !watched.splash.expired()};
-}
-
-// Rides on the splash, so it goes when the framework lets go of its windows.
-class SplashRider : public Canvas {
+std::weak_ptr<Menu> watchedBar;
+std::weak_ptr<Window> watchedSplash;
+template <class Base> class Rider : public Base {
 public:
-    ~SplashRider() override { *seen = Look(*watched); }
-    std::shared_ptr<const Watched> watched;
+    ~Rider() override {
+        *seen = {!FileType::RegisteredTypes().empty(), !watchedBar.expired(), !watchedSplash.expired()};
+    }
     std::shared_ptr<Sighting> seen = std::make_shared<Sighting>();
 };
 
-// Rides on the bar, so it goes with the bar.
-class BarRider : public MenuItem {
-public:
-    ~BarRider() override { *seen = Look(*watched); }
-    std::shared_ptr<const Watched> watched;
-    std::shared_ptr<Sighting> seen = std::make_shared<Sighting>();
-};
-
-TEST(Startup, AtTheEndTheFrameworksObjectsGoFirstThenTheFileTypeThenTheBar) {
+TEST(Startup, RecordsComeTheFrameworksFirstThenTheProgramsNineInOrderAndTheObjectsGoInOrderAtTheEnd) {
     InFreshProcess([] {
         TempBundle bundle;
         ModuleInitialize();
-        Startup();
+        const std::vector<std::string> names = ClassRegistry::Names();
+        ASSERT_GT(names.size(), 9u);
+        std::string last;  // the program's nine, after every record of the framework
+        for (auto name = names.end() - 9; name != names.end(); ++name)
+            last += *name + " ";
+        EXPECT_EQ(last, "Window1.Window1 Menu Dialog1.Dialog1 Dialog1.Canvas2 Dialog1.Canvas1 Dialog2.Dialog2 "
+                        "Dialog3.Dialog3 Dialog4.Dialog4 App ");
+        EXPECT_EQ(GetAppObject(), nullptr);  // records only
+        EXPECT_TRUE(RuntimeWindowsFrontToBack().empty());
+        EXPECT_TRUE(FileType::RegisteredTypes().empty());
 
-        auto watched = std::make_shared<const Watched>(Watched{Menu::Shared(), Window1::Shared()});
-        auto onSplash = Window1::Shared()->New<SplashRider>();
+        Startup();
+        watchedBar = Menu::Shared();
+        watchedSplash = Window1::Shared();
+        auto onSplash = Window1::Shared()->New<Rider<Canvas>>();  // goes with the framework's windows
         onSplash->Constructor();
-        onSplash->watched = watched;
         Window1::Shared()->AddControl("Rider", onSplash);
-        auto onBar = std::make_shared<BarRider>();
-        onBar->watched = watched;
+        auto onBar = std::make_shared<Rider<MenuItem>>();  // goes with the bar
         Menu::Shared()->Append(onBar);
-        auto seenBySplash = onSplash->seen, seenByBar = onBar->seen;
+        auto bySplash = onSplash->seen, byBar = onBar->seen;
         onSplash.reset();
         onBar.reset();
-        // The application object stays with the framework until the runtime ends; let go of its bar so that
-        // the program's own release is what ends the bar.
+        // The framework keeps the application object until the runtime ends: so that the program's own
+        // release is what ends the bar, the application lets go of it.
         NotNil(App::Shared()).SetMenuBar(nullptr);
 
         ModuleFinalize();
 
-        EXPECT_TRUE(seenBySplash->fileTypeRegistered) << "the file type went before the framework's windows";
-        EXPECT_TRUE(seenBySplash->barAlive) << "the bar went before the framework's windows";
-        EXPECT_FALSE(seenByBar->fileTypeRegistered) << "the file type outlived the bar";
-        EXPECT_FALSE(seenByBar->splashAlive);
-        EXPECT_TRUE(watched->bar.expired());
-        EXPECT_TRUE(watched->splash.expired());
+        EXPECT_TRUE(bySplash->fileType) << "the file type went before the framework's windows";
+        EXPECT_TRUE(bySplash->bar) << "the bar went before the framework's windows";
+        EXPECT_FALSE(byBar->fileType) << "the file type outlived the bar";
+        EXPECT_FALSE(byBar->splash);
+        EXPECT_TRUE(watchedBar.expired());
+        EXPECT_TRUE(watchedSplash.expired());
         EXPECT_EQ(FileTypes::pText, nullptr);
     });
 }
 
-// A failed run: main() returned a non-zero status, and it was not a failed expectation in the child.
-bool FailedStatus(int status) {
-    return WIFEXITED(status) && WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != 98;
-}
+// main() returned a non-zero status, and not for a failed expectation in the child.
+bool FailedStatus(int status) { return WIFEXITED(status) && WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != 98; }
 
-TEST(Startup, AnExceptionOutOfStartUpIsReportedAndTheRunEndsAfterFinalisation) {
+TEST(Startup, AnExceptionOutOfStartUpOrAClickIsReportedInOneSentenceAndTheRunEndsAfterFinalisation) {
+    // A program at the root of the file system has no bundle: building a window raises NilObjectException.
     ExpectInFreshProcess(
         [] {
-            // A program that stands at the root of the file system has no bundle: building the splash raises
-            // the nil-object exception inside start-up.
             RuntimeSetApplicationFile("/quillomar");
             QTimer::singleShot(0, [] { std::fputs("the event loop ran\n", stderr); });
             return RunAsMain();
         },
         FailedStatus, "NilObjectException[^\n]*\\.\nfinalised\n$");
-}
-
-TEST(Startup, AnExceptionOutOfAClickIsReportedAndTheRunEndsAfterFinalisation) {
     ExpectInFreshProcess(
         [] {
             TempBundle bundle;
             QTimer::singleShot(0, [] {
                 auto splash = GetImplicitWindow("Window1.Window1");
-                // The bundle is gone from under the program: building the game window raises inside the
-                // click.
                 RuntimeSetApplicationFile("/quillomar");
                 QTest::mouseClick(ContentOf(NotNil(splash)), Qt::LeftButton, {}, QPoint(128, 128));
                 if (splash->Visible()) std::fputs("splash still shown\n", stderr);
