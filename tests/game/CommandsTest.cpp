@@ -1,196 +1,119 @@
 // The menu commands, their enabling and check marks, and the window's opening and closing.
-#include "GameWindow.h"
 #include "dialogs/Dialog2.h"
 #include "dialogs/Dialog3.h"
 #include "dialogs/Dialog4.h"
 #include "framework/Menu.h"
-#include "framework/qt/Bridge.h"
-#include "shell/MenuItems.h"
+#include "support/GameFixture.h"
+
+#include <functional>
+#include <utility>
 
 namespace {
 
-class CommandsTest : public GameWindowTest {
+class CommandsTest : public GameFixture {
   protected:
     void SetUp() override {
-        GameWindowTest::SetUp();
+        GameFixture::SetUp();
         game->Show(); // the frontmost window decides what the menus say
     }
 
-    // What the menus say right now, as the user would find them on opening a menu.
-    struct Menus {
-        bool newGame, humanVsHuman, humanVsComputer, switchTurns, shapes, about;
-        bool humanVsHumanChecked, humanVsComputerChecked;
-    };
-    Menus Read() {
+    // The six commands as a user finds them in the menus: "-" marks a disabled one, "*" a checked one.
+    static std::string Menus() {
         RuntimeUpdateMenus();
-        return {RuntimeMenuItemActive(*mnuReset()),
-                RuntimeMenuItemActive(*mnuHvH()),
-                RuntimeMenuItemActive(*mnuHvC()),
-                RuntimeMenuItemActive(*mnuSwitch()),
-                RuntimeMenuItemActive(*mnuShapes()),
-                RuntimeMenuItemActive(*mnuAbout()),
-                mnuHvH()->Checked(),
-                mnuHvC()->Checked()};
+        std::string shown;
+        for (const char* name : {"Reset", "HvH", "HvC", "Switch", "Shapes", "About"}) {
+            const MenuItem& item = NotNil(Menu::Shared()->Lookup(std::string("mnu") + name));
+            shown += std::string(shown.empty() ? "" : " ") + (RuntimeMenuItemActive(item) ? "" : "-") + name +
+                     (item.Checked() ? "*" : "");
+        }
+        return shown;
     }
-
-    void ExpectNewGameMenus() {
-        const Menus menus = Read();
-        EXPECT_FALSE(menus.newGame);
-        EXPECT_TRUE(menus.humanVsHuman);
-        EXPECT_TRUE(menus.humanVsComputer);
-        EXPECT_TRUE(menus.switchTurns && menus.shapes && menus.about);
-    }
-
-    void ExpectStartedGameMenus() {
-        const Menus menus = Read();
-        EXPECT_TRUE(menus.newGame);
-        EXPECT_FALSE(menus.humanVsHuman);
-        EXPECT_FALSE(menus.humanVsComputer);
-        EXPECT_TRUE(menus.switchTurns && menus.shapes && menus.about);
-    }
-
-    void FinishAGame() {
-        for (int32_t cell : {1, 4, 2, 5, 3})
-            Click(cell);
-        ASSERT_TRUE(game->GameOver);
+    static void Key(const char* shortcut, bool served = true) {
+        EXPECT_EQ(RuntimeDispatchShortcut(shortcut), served) << shortcut;
     }
 };
 
-TEST_F(CommandsTest, SixCommandsAreBoundToTheWindow) {
-    for (const char* item : {"mnuSwitch", "mnuHvH", "mnuHvC", "mnuReset", "mnuAbout", "mnuShapes"})
-        EXPECT_TRUE(game->HandlesMenuItem(item)) << item;
-}
-
-TEST_F(CommandsTest, MenusFollowThePhasesOfAGame) {
-    ExpectNewGameMenus();
-    Click(1);
-    ExpectStartedGameMenus();
-    for (int32_t cell : {4, 2, 5, 3})
-        Click(cell);
-    ASSERT_TRUE(game->GameOver);
-    ExpectStartedGameMenus();
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+N"));
-    ExpectNewGameMenus();
-}
-
-TEST_F(CommandsTest, ExactlyOneOpponentCarriesTheCheckMark) {
-    Menus menus = Read();
-    EXPECT_TRUE(menus.humanVsHumanChecked);
-    EXPECT_FALSE(menus.humanVsComputerChecked);
-
-    EXPECT_TRUE(RuntimeChooseMenuItem(*mnuHvC()));
-    menus = Read();
-    EXPECT_FALSE(menus.humanVsHumanChecked);
-    EXPECT_TRUE(menus.humanVsComputerChecked);
-
-    EXPECT_TRUE(RuntimeChooseMenuItem(*mnuHvH()));
-    menus = Read();
-    EXPECT_TRUE(menus.humanVsHumanChecked);
-    EXPECT_FALSE(menus.humanVsComputerChecked);
-}
-
-TEST_F(CommandsTest, TheOpponentCannotChangeDuringAGame) {
-    Click(1);
-    EXPECT_FALSE(RuntimeDispatchShortcut("Cmd+1"));
-    EXPECT_FALSE(game->isComputer);
-    EXPECT_FALSE(RuntimeChooseMenuItem(*mnuHvC()));
+TEST_F(CommandsTest, MenusFollowThePhasesOfAGameAndTheCommands) {
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[] {}, "-Reset HvH* HvC Switch Shapes About"},
+        {[] { Key("Cmd+1"); }, "-Reset HvH HvC* Switch Shapes About"},
+        {[] { Key("Cmd+2"); }, "-Reset HvH* HvC Switch Shapes About"},
+        {[] { Key("Cmd+T"); }, "-Reset HvH* HvC Switch Shapes About"},
+        {[this] { ClickPit(1); }, "Reset -HvH* -HvC Switch Shapes About"},
+        {[] { Key("Cmd+1", false); }, "Reset -HvH* -HvC Switch Shapes About"}, // the opponent is fixed now
+        {[this] { ClickPits({4, 2, 5, 3}); }, "Reset -HvH* -HvC Switch Shapes About"}, // player 2 has won
+        {[] { Key("Cmd+N"); }, "-Reset HvH* HvC Switch Shapes About"},
+    };
+    for (size_t step = 0; step < std::size(steps); ++step) {
+        steps[step].first();
+        EXPECT_EQ(Menus(), steps[step].second) << "after step " << step;
+    }
     EXPECT_FALSE(game->isComputer);
 }
 
-TEST_F(CommandsTest, ChoosingTheOpponentChangesTheFlagOnly) {
-    game->PlayersTurn = 4;
+TEST_F(CommandsTest, OpponentAndSwitchTurnsMoveNoPieceAndSwitchTurnsRepaintsBothIndicators) {
     const int32_t repaints = game->RefreshRequests();
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+1"));
-    EXPECT_TRUE(game->isComputer);
-    for (int32_t cell = 1; cell <= 9; ++cell)
-        EXPECT_EQ(game->Pits[cell], 0); // nothing moves until a click
-    EXPECT_EQ(game->RefreshRequests(), repaints);
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+2"));
-    EXPECT_FALSE(game->isComputer);
-}
-
-TEST_F(CommandsTest, SwitchTurnsPassesTheTurnAndRepaintsBothIndicators) {
-    const int32_t left = game->leftturn()->RefreshRequests();
-    const int32_t right = game->RIghtTurn()->RefreshRequests();
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+T"));
+    const int32_t left = game->leftturn()->RefreshRequests(), right = game->RIghtTurn()->RefreshRequests();
+    for (const char* key : {"Cmd+T", "Cmd+1", "Cmd+T", "Cmd+T"}) // the computer to move, twice
+        Key(key);
     EXPECT_EQ(game->PlayersTurn, 4);
-    EXPECT_EQ(game->leftturn()->RefreshRequests(), left + 1);
-    EXPECT_EQ(game->RIghtTurn()->RefreshRequests(), right + 1);
+    EXPECT_TRUE(game->isComputer);
+    EXPECT_EQ(PiecesOnBoard(), 0);
     EXPECT_FALSE(game->GameStarted);
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+T"));
-    EXPECT_EQ(game->PlayersTurn, 1);
+    EXPECT_EQ(game->leftturn()->RefreshRequests(), left + 3);
+    EXPECT_EQ(game->RIghtTurn()->RefreshRequests(), right + 3);
+    EXPECT_EQ(game->RefreshRequests(), repaints);
 }
 
-TEST_F(CommandsTest, SwitchingToTheComputerBeforeTheFirstMoveMakesItOpenAtTheNextClick) {
-    EXPECT_TRUE(RuntimeChooseMenuItem(*mnuHvC()));
-    EXPECT_TRUE(RuntimeChooseMenuItem(*mnuSwitch()));
-    for (int32_t cell = 1; cell <= 9; ++cell)
-        EXPECT_EQ(game->Pits[cell], 0); // not by the switch itself
-    Click(3);
-    EXPECT_EQ(game->Pits[5], 4);
-    EXPECT_EQ(game->Pits[3], 0);
-    EXPECT_EQ(game->PlayersTurn, 1);
-}
-
-TEST_F(CommandsTest, AfterTheGameIsOverSwitchTurnsDecidesWhoOpensTheNextGame) {
+TEST_F(CommandsTest, NewGameReplacesAFinishedGameAtOnceAndAsksDuringOne) {
     FinishAGame();
-    ASSERT_EQ(game->PlayersTurn, 4);
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+T"));
+    Key("Cmd+T"); // after the end it picks who opens the next game
     EXPECT_EQ(game->PlayersTurn, 1);
+    Key("Cmd+T");
     EXPECT_TRUE(game->GameOver);
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+N"));
-    EXPECT_EQ(game->PlayersTurn, 1);
-}
-
-TEST_F(CommandsTest, NewGameAfterTheGameIsOverStartsAtOnce) {
-    FinishAGame();
     const int32_t repaints = game->RefreshRequests();
-    EXPECT_TRUE(RuntimeChooseMenuItem(*mnuReset()));
-    for (int32_t cell = 1; cell <= 9; ++cell)
-        EXPECT_EQ(game->Pits[cell], 0);
+    Key("Cmd+N");
+    EXPECT_EQ(PiecesOnBoard(), 0);
     EXPECT_FALSE(game->GameOver);
     EXPECT_FALSE(game->GameStarted);
     EXPECT_FALSE(BannerShown());
     EXPECT_EQ(game->RefreshRequests(), repaints + 1);
-    EXPECT_EQ(game->PlayersTurn, 4); // the player who did not make the last move opens
-    EXPECT_EQ(GetImplicitWindow("Dialog2.Dialog2"), nullptr); // no question asked
-}
+    EXPECT_EQ(game->PlayersTurn, 4);
+    EXPECT_EQ(GetImplicitWindow("Dialog2.Dialog2"), nullptr);
 
-TEST_F(CommandsTest, NewGameDuringAGameAsksFirstAndChangesNothing) {
-    Click(1);
-    Click(5);
+    ClickPits({1, 5});
     const auto before = game->Pits;
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+N"));
+    Key("Cmd+N");
     EXPECT_TRUE(NotNil(Dialog2::Shared()).Visible());
     EXPECT_EQ(game->Pits, before);
     EXPECT_TRUE(game->GameStarted);
-    EXPECT_EQ(game->PlayersTurn, 1);
+    EXPECT_EQ(game->PlayersTurn, 4);
 }
 
 TEST_F(CommandsTest, AboutAndShapesShowTheirDialogsInEveryPhase) {
-    EXPECT_FALSE(game->mnuAbout_Action());
+    Key("Cmd+A");
     EXPECT_TRUE(NotNil(Dialog3::Shared()).Visible());
     Dialog3::Shared()->Hide();
     FinishAGame();
-    const Menus menus = Read();
-    EXPECT_TRUE(menus.about && menus.shapes);
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+S"));
+    Key("Cmd+S");
     EXPECT_TRUE(NotNil(Dialog4::Shared()).Visible());
 }
 
-TEST_F(CommandsTest, OpeningCentresTheWindowAtAThirdOfTheScreen) {
+TEST_F(CommandsTest, OpeningCentresANewGameForTwoPeopleAThirdDownTheScreen) {
     const auto screen = Screen::At(0);
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(game->Left(), (screen->Width() - 454) / 2);
     EXPECT_EQ(game->Top(), (screen->Height() - 215) / 3);
-    if (screen->Width() == 1024 && screen->Height() == 768) {
-        EXPECT_EQ(game->Left(), 285);
-        EXPECT_EQ(game->Top(), 184);
-    }
+    EXPECT_EQ(game->Pits, (std::array<int32_t, 11>{}));
+    EXPECT_EQ(game->PlayersTurn, 1);
+    EXPECT_FALSE(game->isComputer || game->GameStarted || game->GameOver || BannerShown());
+    EXPECT_EQ(game->P1Num, 129);
+    EXPECT_EQ(game->P2Num, 128);
+    EXPECT_EQ(ImageOf(NotNil(game->Player1Shape)), ImageOf(NotNil(NotNil(game->RFork).Getcicn(129))));
+    EXPECT_EQ(ImageOf(NotNil(game->Player2Shape)), ImageOf(NotNil(game->RFork->Getcicn(128))));
 }
 
 TEST_F(CommandsTest, ClosingTheWindowQuitsWithStatusZero) {
-    ASSERT_FALSE(RuntimeQuitRequested());
     TopLevelOf(*game)->close(); // as the close box does
     EXPECT_TRUE(RuntimeQuitRequested());
     EXPECT_EQ(RuntimeExitStatus(), 0);
