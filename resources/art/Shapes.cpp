@@ -176,7 +176,7 @@ const std::array<Shape, shapeCount>& shapes() {
          [] {
              return circle({32, 22}, 15).united(polygon({{26, 28}, {38, 28}, {47, 60}, {17, 60}}));
          }},
-        {QColor(0x4e, 0x18, 0x59), [] { return star(5, 30, 30); }},
+        {QColor(0x28, 0xe8, 0x38), [] { return star(5, 30, 30); }},
     }};
     return table;
 }
