@@ -1,168 +1,95 @@
 // The menu model, shortcuts and commands routed to windows, the quit entry, and the menu bar's Qt view.
 #include "FrameworkTest.h"
-#include "framework/Delegate.h"
-#include "framework/Menu.h"
 
 #include <QMenu>
 #include <QMenuBar>
-#include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
-template <class T = MenuItem>
-std::shared_ptr<T> Entry(MenuItem& parent, const std::string& name, const std::string& text,
-                         const std::string& shortcut = "") {
-    auto item = std::make_shared<T>();
-    item->SetName(name);
-    item->SetText(text);
-    item->SetKeyboardShortcut(shortcut);
-    parent.Append(item);
-    return item;
-}
+Log menuLog;  // of every window, in order
 
-// File: New Game (Cmd+N), a separator, Quit (Cmd+Q); Options: Human vs Human (Cmd+H), Nobody's (Cmd+U).
-std::shared_ptr<MenuBar> GameMenuBar() {
-    auto bar = std::make_shared<MenuBar>();
-    auto file = Entry(*bar, "mnuFile", "File");
-    Entry(*file, "mnuNew", "New Game", "Cmd+N");
-    Entry(*file, "mnuDash", "-");
-    Entry<QuitMenuItem>(*file, "FileQuit", "Quit", "Cmd+Q")->SetAutoEnable(true);
-    auto options = Entry(*bar, "mnuOptions", "Options");
-    Entry(*options, "mnuHvH", "Human vs Human", "Cmd+H");
-    Entry(*options, "mnuUnbound", "Nobody's", "Cmd+U");
-    return bar;
-}
-
-using Log = std::vector<std::string>;
-Log& TheLog() {
-    static Log log;
-    return log;
-}
-
-// Binds mnuNew and mnuHvH; its EnableMenuItems sets entries as the test says.
-template <class Self> class CommandWindow : public TestWindow<Self> {
-  public:
-    void Layout() override { SetProperties(*this, {{"Width", 300}, {"Height", 100}}); }
+// Binds mnuNew, the back window mnuHvH too; its EnableMenuItems logs and sets the entries as the test says.
+template <bool Back> class CommandWindow : public TestWindow<CommandWindow<Back>> {
+public:
+    static constexpr const char* kClassName = Back ? "Tests.BackWindow" : "Tests.FrontWindow";
     void AddMenuHandlers(Window& window) override {
-        window.AddMenuHandler("mnuNew",
-                              RuntimeCreateDelegate(this, &CommandWindow::mnuNew_Action, "(  ) as Boolean"));
+        window.AddMenuHandler("mnuNew", RuntimeCreateDelegate(this, &CommandWindow::mnuNew_Action, "(  ) as Boolean"));
+        if (Back)
+            window.AddMenuHandler("mnuHvH",
+                                  RuntimeCreateDelegate(this, &CommandWindow::mnuHvH_Action, "(  ) as Boolean"));
     }
     void Event_EnableMenuItems() override {
-        TheLog().push_back(std::string(Self::kShortName) + ".EnableMenuItems");
+        Ran("EnableMenuItems");
         for (const auto& [name, state] : enable)
             NotNil(this->MenuBar()->Lookup(name)).SetEnabled(state);
         for (const auto& [name, state] : check)
             NotNil(this->MenuBar()->Lookup(name)).SetChecked(state);
     }
-    bool mnuNew_Action() {
-        TheLog().push_back(std::string(Self::kShortName) + ".mnuNew");
+    bool mnuNew_Action() { return Ran("mnuNew"); }
+    bool mnuHvH_Action() { return Ran("mnuHvH"); }
+    bool Ran(const std::string& what) {
+        menuLog.push_back((Back ? "Back." : "Front.") + what);
         return true;
     }
 
     std::map<std::string, bool> enable, check;
 };
+using FrontWindow = CommandWindow<false>;
+using BackWindow = CommandWindow<true>;
 
-class FrontWindow : public CommandWindow<FrontWindow> {
-  public:
-    static constexpr const char* kClassName = "Tests.FrontWindow";
-    static constexpr const char* kShortName = "Front";
-};
-
-class BackWindow : public CommandWindow<BackWindow> {
-  public:
-    static constexpr const char* kClassName = "Tests.BackWindow";
-    static constexpr const char* kShortName = "Back";
-    void AddMenuHandlers(Window& window) override {
-        CommandWindow::AddMenuHandlers(window);
-        window.AddMenuHandler("mnuHvH",
-                              RuntimeCreateDelegate(this, &BackWindow::mnuHvH_Action, "(  ) as Boolean"));
-    }
-    bool mnuHvH_Action() {
-        TheLog().push_back("Back.mnuHvH");
-        return true;
-    }
-};
-
+// File: New Game (Cmd+N), a separator, Quit (Cmd+Q); Options: Human vs Human (Cmd+H), Nobody's (Cmd+U).
 class Menus : public FrameworkTest {
-  protected:
+protected:
     void SetUp() override {
-        TheLog().clear();
-        bar = GameMenuBar();
-        auto app = std::make_shared<Application>();
-        app->SetMenuBar(bar);
-        RuntimeRegisterAppObject(app);
+        menuLog.clear();
+        bar = std::make_shared<MenuBar>();
+        auto file = Entry(*bar, "mnuFile", "File");
+        Entry(*file, "mnuNew", "New Game", "Cmd+N");
+        Entry(*file, "mnuDash", "-");
+        Entry<QuitMenuItem>(*file, "FileQuit", "Quit", "Cmd+Q")->SetAutoEnable(true);
+        auto options = Entry(*bar, "mnuOptions", "Options");
+        Entry(*options, "mnuHvH", "Human vs Human", "Cmd+H");
+        Entry(*options, "mnuUnbound", "Nobody's", "Cmd+U");
+        RuntimeRegisterAppObject(std::make_shared<Application>());
+        GetAppObject()->SetMenuBar(bar);
     }
     std::shared_ptr<MenuBar> bar;
 };
 
-QStringList TextsOf(const QList<QAction*>& actions) {
-    QStringList texts;
-    for (QAction* action : actions)
-        texts << (action->isSeparator() ? "-" : action->text().section('\t', 0, 0));
-    return texts;
-}
-
-QAction* ActionOf(QMenuBar& view, const QString& text) {
-    for (QMenu* menu : view.findChildren<QMenu*>())
-        for (QAction* action : menu->actions())
-            if (action->text().section('\t', 0, 0) == text) return action;
-    return nullptr;
-}
-
-QMenu* MenuOf(QMenuBar& view, const QString& title) {
-    for (QMenu* menu : view.findChildren<QMenu*>())
-        if (menu->title() == title) return menu;
-    return nullptr;
-}
-
-} // namespace
+}  // namespace
 
 TEST_F(Menus, FindEntriesByNameDirectlyOrThroughAllMenus) {
     auto file = bar->Child("mnuFile");
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(file->Count(), 3);
     EXPECT_EQ(file->Child("mnuNew")->Text(), "New Game");
     EXPECT_EQ(bar->Child("mnuNew"), nullptr) << "Child looks only one level down";
     EXPECT_EQ(bar->Lookup("mnuNew"), file->Child("mnuNew"));
-    EXPECT_EQ(bar->Lookup("mnuUnbound")->Text(), "Nobody's");
+    EXPECT_EQ(bar->Lookup("mnuUnbound"), bar->Child("mnuOptions")->Child("mnuUnbound"));
     EXPECT_EQ(bar->Lookup("mnuNothing"), nullptr);
     EXPECT_EQ(file->Item(-1), nullptr);
     EXPECT_EQ(file->Item(3), nullptr);
     EXPECT_THROW(file->Append(nullptr), NilObjectException);
+    EXPECT_FALSE(RuntimeChooseMenuItem(NotNil(bar->Lookup("mnuDash")))) << "a separator chose something";
 }
 
-TEST_F(Menus, TreatADashAsASeparatorThatNothingChooses) {
-    auto dash = bar->Lookup("mnuDash");
-    EXPECT_TRUE(dash->IsSeparator());
-    EXPECT_FALSE(bar->Lookup("mnuNew")->IsSeparator());
-    EXPECT_FALSE(RuntimeMenuItemActive(*dash));
-    EXPECT_FALSE(RuntimeChooseMenuItem(*dash));
-}
-
-TEST_F(Menus, AskTheFrontmostWindowForTheMenuStateBeforeAShortcut) {
+TEST_F(Menus, AskTheFrontmostWindowForTheMenuStateBeforeAShortcutAndObeyIt) {
     auto window = ImplicitWindow<FrontWindow>();
     window->Show();
     bar->Lookup("mnuNew")->SetEnabled(false);
     window->enable = {{"mnuNew", true}};
     EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+N"));
-    EXPECT_EQ(TheLog(), (Log{"Front.EnableMenuItems", "Front.mnuNew"}));
-}
-
-TEST_F(Menus, IgnoreTheShortcutOfADisabledEntry) {
-    auto window = ImplicitWindow<FrontWindow>();
-    window->Show();
     window->enable = {{"mnuNew", false}};
     EXPECT_FALSE(RuntimeDispatchShortcut("Cmd+N"));
-    EXPECT_EQ(TheLog(), Log{"Front.EnableMenuItems"});
-}
-
-TEST_F(Menus, LetTheWindowDisableEvenAnAutoEnabledEntry) {
-    // What EnableMenuItems says is what the shortcut obeys, the quit entry included.
-    auto window = ImplicitWindow<FrontWindow>();
-    window->Show();
     window->enable = {{"FileQuit", false}};
-    EXPECT_FALSE(RuntimeDispatchShortcut("Cmd+Q"));
+    EXPECT_FALSE(RuntimeDispatchShortcut("Cmd+Q")) << "even an auto-enabled entry obeys the window";
     EXPECT_FALSE(RuntimeQuitRequested());
+    window->enable = {};
+    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+Q"));
+    EXPECT_TRUE(RuntimeQuitRequested()) << "the quit entry quits";
+    EXPECT_EQ(RuntimeExitStatus(), 0);
+    EXPECT_EQ(menuLog, (Log{"Front.EnableMenuItems", "Front.mnuNew", "Front.EnableMenuItems", "Front.EnableMenuItems",
+                            "Front.EnableMenuItems"}));
 }
 
 TEST_F(Menus, SendACommandToTheFrontmostWindowThatHandlesIt) {
@@ -170,106 +97,58 @@ TEST_F(Menus, SendACommandToTheFrontmostWindowThatHandlesIt) {
     back->Show();
     auto front = ImplicitWindow<FrontWindow>();
     front->Show();
-    ASSERT_EQ(RuntimeFrontmostWindow(), front);
-
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+N"));
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+H")); // the front window binds no handler for it
+    auto button = MakeControl<PushButton>(*front, "Button", Bounds(10, 10, 80, 24));
+    button->Widget()->setFocus();
+    QTest::keyClick(button->Widget(), Qt::Key_N, Qt::ControlModifier);  // taken once, wherever the focus is
+    for (const char* shortcut : {"Cmd+H", "ctrl+n"})                    // the front window binds no Cmd+H
+        EXPECT_TRUE(RuntimeDispatchShortcut(shortcut)) << shortcut;
+    for (const char* shortcut : {"Cmd+U", "Cmd+J", "Alt+N", "N"})  // unbound, no entry's, not the command key
+        EXPECT_FALSE(RuntimeDispatchShortcut(shortcut)) << shortcut;
     back->Show();
     EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+N"));
-    EXPECT_EQ(TheLog(), (Log{"Front.EnableMenuItems", "Front.mnuNew", "Front.EnableMenuItems", "Back.mnuHvH",
-                             "Back.EnableMenuItems", "Back.mnuNew"}));
-}
-
-TEST_F(Menus, SendAnUnboundCommandNowhere) {
-    ImplicitWindow<BackWindow>()->Show();
-    EXPECT_FALSE(RuntimeDispatchShortcut("Cmd+U"));
-    EXPECT_FALSE(RuntimeDispatchShortcut("Cmd+J")); // no entry has it
-    EXPECT_EQ(TheLog(), Log{"Back.EnableMenuItems"});
+    EXPECT_EQ(menuLog, (Log{"Front.EnableMenuItems", "Front.mnuNew", "Front.EnableMenuItems", "Back.mnuHvH",
+                            "Front.EnableMenuItems", "Front.mnuNew", "Front.EnableMenuItems", "Back.EnableMenuItems",
+                            "Back.mnuNew"}));
     EXPECT_FALSE(RuntimeQuitRequested());
 }
 
-TEST_F(Menus, TakeCmdAndCtrlAsTheSameKey) {
-    ImplicitWindow<FrontWindow>()->Show();
-    EXPECT_TRUE(RuntimeDispatchShortcut("Ctrl+N"));
-    EXPECT_TRUE(RuntimeDispatchShortcut("cmd+n"));
-    EXPECT_FALSE(RuntimeDispatchShortcut("Alt+N"));
-    EXPECT_FALSE(RuntimeDispatchShortcut("N"));
-    EXPECT_EQ(std::count(TheLog().begin(), TheLog().end(), "Front.mnuNew"), 2);
-}
-
-TEST_F(Menus, TakeTheKeyPressAsTheShortcut) {
-    auto window = ImplicitWindow<FrontWindow>();
-    window->Show();
-    QTest::keyClick(TopLevelOf(*window), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(TheLog(), (Log{"Front.EnableMenuItems", "Front.mnuNew"}));
-}
-
-TEST_F(Menus, TakeTheKeyPressOnceWhereverTheFocusIs) {
-    auto window = ImplicitWindow<FrontWindow>();
-    window->Show();
-    auto button = MakeControl<PushButton>(*window, "Button", Bounds(10, 10, 80, 24));
-    button->Widget()->setFocus();
-    QTest::keyClick(button->Widget(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(std::count(TheLog().begin(), TheLog().end(), "Front.mnuNew"), 1);
-}
-
-TEST_F(Menus, QuitThroughTheQuitEntry) {
-    ImplicitWindow<FrontWindow>()->Show();
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+Q"));
-    EXPECT_TRUE(RuntimeQuitRequested());
-    EXPECT_EQ(RuntimeExitStatus(), 0);
-    RuntimeCancelQuit();
-    EXPECT_FALSE(RuntimeQuitRequested());
-}
-
-TEST_F(Menus, AreShownInADocumentWindowWithTheirTexts) {
-    auto window = ImplicitWindow<FrontWindow>();
-    window->Show();
-    auto* view = TopLevelOf(*window)->findChild<QMenuBar*>();
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(TextsOf(view->actions()), (QStringList{"File", "Options"}));
-    QMenu* file = MenuOf(*view, "File");
-    ASSERT_NE(file, nullptr);
-    EXPECT_EQ(TextsOf(file->actions()), (QStringList{"New Game", "-", "Quit"}));
-    EXPECT_TRUE(file->actions().at(0)->text().endsWith("Ctrl+N"))
-        << file->actions().at(0)->text().toStdString();
-}
-
-TEST_F(Menus, AreNotShownInAPlainBoxOrWhereTheRecordHidesThem) {
-    for (const PropertyRecord& record :
-         {PropertyRecord{{"Frame", 5}}, PropertyRecord{{"Frame", 0}, {"MenuBarVisible", false}}}) {
-        auto window = RuntimeNewObject<FrontWindow>();
-        window->Constructor();
-        SetProperties(*window, record);
-        window->Show();
-        EXPECT_EQ(TopLevelOf(*window)->findChild<QMenuBar*>(), nullptr);
-        RuntimeReleaseModuleObjects();
-    }
-}
-
-TEST_F(Menus, AreBroughtUpToDateAsTheyOpen) {
+TEST_F(Menus, AreShownInADocumentWindowAndBroughtUpToDateAsTheyOpen) {
     auto window = ImplicitWindow<BackWindow>();
     window->Show();
     auto* view = TopLevelOf(*window)->findChild<QMenuBar*>();
     ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->actions().size(), 2);
+    EXPECT_EQ(view->actions().at(1)->text(), "Options");
+    const QList<QAction*> file = view->actions().at(0)->menu()->actions();
+    const QList<QAction*> options = view->actions().at(1)->menu()->actions();
+    ASSERT_EQ(file.size(), 3);
+    EXPECT_TRUE(file.at(1)->isSeparator());
+    EXPECT_EQ(file.at(2)->text(), "Quit\tCtrl+Q");
+    auto open = [&] {
+        for (QAction* title : view->actions())
+            emit title->menu()->aboutToShow();
+    };
+
     window->enable = {{"mnuNew", false}};
     window->check = {{"mnuHvH", true}};
-
-    emit MenuOf(*view, "File")->aboutToShow();
-    emit MenuOf(*view, "Options")->aboutToShow();
-    EXPECT_EQ(TheLog(), (Log{"Back.EnableMenuItems", "Back.EnableMenuItems"}));
-    EXPECT_FALSE(ActionOf(*view, "New Game")->isEnabled());
-    EXPECT_TRUE(ActionOf(*view, "Quit")->isEnabled());
-    EXPECT_TRUE(ActionOf(*view, "Human vs Human")->isChecked());
-    EXPECT_FALSE(ActionOf(*view, "Nobody's")->isEnabled()) << "no window handles it";
-
+    open();
+    EXPECT_FALSE(file.at(0)->isEnabled());
+    EXPECT_TRUE(file.at(2)->isEnabled());
+    EXPECT_TRUE(options.at(0)->isChecked());
+    EXPECT_FALSE(options.at(1)->isEnabled()) << "no window handles it";
     window->enable = {{"mnuNew", true}};
     window->check = {{"mnuHvH", false}};
-    emit MenuOf(*view, "File")->aboutToShow();
-    emit MenuOf(*view, "Options")->aboutToShow();
-    EXPECT_TRUE(ActionOf(*view, "New Game")->isEnabled());
-    EXPECT_FALSE(ActionOf(*view, "Human vs Human")->isChecked());
+    open();
+    EXPECT_TRUE(file.at(0)->isEnabled());
+    EXPECT_FALSE(options.at(0)->isChecked());
+    file.at(0)->trigger();
+    EXPECT_EQ(menuLog.back(), "Back.mnuNew");
 
-    ActionOf(*view, "New Game")->trigger();
-    EXPECT_EQ(TheLog().back(), "Back.mnuNew");
+    for (const PropertyRecord& record : {PropertyRecord{{"Frame", 5}}, PropertyRecord{{"MenuBarVisible", false}}}) {
+        auto plain = RuntimeNewObject<FrontWindow>();
+        plain->Constructor();
+        SetProperties(*plain, record);
+        plain->Show();
+        EXPECT_EQ(TopLevelOf(*plain)->findChild<QMenuBar*>(), nullptr);
+    }
 }

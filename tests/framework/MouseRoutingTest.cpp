@@ -3,147 +3,74 @@
 #include "FrameworkTest.h"
 
 #include <QWindow>
-#include <gtest/gtest.h>
 
 namespace {
 
-std::string At(const std::string& what, int32_t x, int32_t y) {
-    return what + "(" + std::to_string(x) + "," + std::to_string(y) + ")";
-}
-
-// Under (10,10 100x100) and Over (60,60 100x100) take the mouse; Glass (10,10 40x40) lies on top of Under
-// and only paints. Hidden and Disabled take the mouse but cannot now. Label is a StaticText.
-class MouseWindow : public TestWindow<MouseWindow> {
-  public:
-    static constexpr const char* kClassName = "Tests.MouseWindow";
-
-    void Layout() override { SetProperties(*this, {{"Width", 200}, {"Height", 200}, {"Frame", 5}}); }
-    void CreateControls() override {
-        auto down = RuntimeCreateDelegate(this, &MouseWindow::Down, "( Int32, Int32 ) as Boolean");
-        auto up = RuntimeCreateDelegate(this, &MouseWindow::Up, "( Int32, Int32 )");
-        auto paint = RuntimeCreateDelegate(this, &MouseWindow::Paint, "( Graphics )");
-        auto mouse = [&](const std::string& name, PropertyRecord record) {
-            auto canvas = MakeControl<Canvas>(*this, name, record);
-            InstallInstanceEventHandler(*canvas, "MouseDown", down);
-            InstallInstanceEventHandler(*canvas, "MouseUp", up);
-        };
-        mouse("Under", Bounds(10, 10, 100, 100));
-        mouse("Over", Bounds(60, 60, 100, 100));
-        InstallInstanceEventHandler(*MakeControl<Canvas>(*this, "Glass", Bounds(10, 10, 40, 40)), "Paint",
-                                    paint);
-        auto hidden = Bounds(170, 10, 20, 20);
-        hidden.push_back({"Visible", false});
-        mouse("Hidden", hidden);
-        auto disabled = Bounds(170, 40, 20, 20);
-        disabled.push_back({"Enabled", false});
-        mouse("Disabled", disabled);
-        MakeControl<StaticText>(
-            *this, "Label",
-            {{"Left", 120}, {"Top", 170}, {"Width", 60}, {"Height", 20}, {"Text", std::string("label")}});
-    }
-
-    bool Down(int32_t x, int32_t y) {
-        log.push_back(At(RuntimeSwapSelfAndMe()->Name() + ".Down", x, y));
-        return canvasWantsUp;
-    }
-    void Up(int32_t x, int32_t y) { log.push_back(At(RuntimeSwapSelfAndMe()->Name() + ".Up", x, y)); }
-    void Paint(Graphics&) {}
-    bool Event_MouseDown(int32_t x, int32_t y) override {
-        log.push_back(At("Window.Down", x, y));
-        return windowWantsUp;
-    }
-    void Event_MouseUp(int32_t x, int32_t y) override { log.push_back(At("Window.Up", x, y)); }
-
-    std::vector<std::string> log;
+struct Gesture {
+    QPoint press, release;
+    Log reached;
     bool canvasWantsUp = true, windowWantsUp = true;
 };
 
-using Log = std::vector<std::string>;
-
+// Under (10,10 100x100) and Over (60,60 100x100) take the mouse; Glass (10,10 40x40) lies on top of Under
+// and only paints. Hidden and Disabled take the mouse but cannot now. Label is a StaticText.
 class MouseRouting : public FrameworkTest {
-  protected:
+protected:
     void SetUp() override {
-        window = ImplicitWindow<MouseWindow>();
+        window = ImplicitWindow<LogWindow>();
+        SetProperties(*window, {{"Width", 200}, {"Height", 200}, {"Frame", 5}});
+        const Log mouse = {"MouseDown", "MouseUp"};
+        window->Add<Canvas>("Under", Bounds(10, 10, 100, 100), mouse);
+        window->Add<Canvas>("Over", Bounds(60, 60, 100, 100), mouse);
+        window->Add<Canvas>("Glass", Bounds(10, 10, 40, 40), {"Paint"});
+        window->Add<Canvas>("Hidden", Bounds(170, 10, 20, 20, {{"Visible", false}}), mouse);
+        window->Add<Canvas>("Disabled", Bounds(170, 40, 20, 20, {{"Enabled", false}}), mouse);
+        window->Add<StaticText>("Label", Bounds(120, 170, 60, 20, {{"Text", "label"}}));
         window->Show();
     }
-    std::shared_ptr<MouseWindow> window;
+    // Delivered as the platform delivers them: to whichever widget lies under the point.
+    void Expect(const std::vector<Gesture>& gestures) {
+        QWidget* top = TopLevelOf(*window);
+        for (const auto& gesture : gestures) {
+            window->log.clear();
+            window->canvasWantsUp = gesture.canvasWantsUp;
+            window->windowWantsUp = gesture.windowWantsUp;
+            QTest::mousePress(top->windowHandle(), Qt::LeftButton, {}, ContentOf(*window)->mapTo(top, gesture.press));
+            QTest::mouseRelease(top->windowHandle(), Qt::LeftButton, {},
+                                ContentOf(*window)->mapTo(top, gesture.release));
+            EXPECT_EQ(window->log, gesture.reached) << "pressed at " << gesture.press.x() << "," << gesture.press.y();
+        }
+    }
+    std::shared_ptr<LogWindow> window;
 };
 
-} // namespace
+}  // namespace
 
-TEST_F(MouseRouting, ReachesTheTopmostCanvasThatTakesTheMouse) {
-    Click(*window, 70, 70);
-    Click(*window, 30, 80);
-    EXPECT_EQ(window->log,
-              (Log{"Over.Down(10,10)", "Over.Up(10,10)", "Under.Down(20,70)", "Under.Up(20,70)"}));
-}
-
-TEST_F(MouseRouting, PassesThroughACanvasThatBindsNoMouseEvent) {
-    Click(*window, 20, 20);
-    EXPECT_EQ(window->log, (Log{"Under.Down(10,10)", "Under.Up(10,10)"}));
-}
-
-TEST_F(MouseRouting, GoesToTheWindowWhereNoCanvasTakesIt) {
-    Click(*window, 180, 180);
-    EXPECT_EQ(window->log, (Log{"Window.Down(180,180)", "Window.Up(180,180)"}));
-}
-
-TEST_F(MouseRouting, BringsTheReleaseToThePressedCanvasWhereverItHappens) {
-    Press(*window, 70, 70);
-    Release(*window, 190, 190);
-    Press(*window, 30, 30);
-    Release(*window, 70, 70);
-    EXPECT_EQ(window->log,
-              (Log{"Over.Down(10,10)", "Over.Up(130,130)", "Under.Down(20,20)", "Under.Up(60,60)"}));
-}
-
-TEST_F(MouseRouting, BringsNoReleaseWhenMouseDownSaysFalse) {
-    window->canvasWantsUp = false;
-    window->windowWantsUp = false;
-    Click(*window, 70, 70);
-    Click(*window, 180, 180);
-    EXPECT_EQ(window->log, (Log{"Over.Down(10,10)", "Window.Down(180,180)"}));
-}
-
-TEST_F(MouseRouting, BringsTheWindowItsReleaseOnlyWhenItAskedForIt) {
-    window->windowWantsUp = false;
-    Press(*window, 180, 180);
-    Release(*window, 70, 70);
-    window->windowWantsUp = true;
-    Press(*window, 180, 180);
-    Release(*window, 70, 70);
-    EXPECT_EQ(window->log, (Log{"Window.Down(180,180)", "Window.Down(180,180)", "Window.Up(70,70)"}));
-}
-
-TEST_F(MouseRouting, SkipsHiddenAndDisabledCanvases) {
-    Click(*window, 175, 15);
-    Click(*window, 175, 45);
-    EXPECT_EQ(window->log,
-              (Log{"Window.Down(175,15)", "Window.Up(175,15)", "Window.Down(175,45)", "Window.Up(175,45)"}));
-
-    window->log.clear();
+TEST_F(MouseRouting, ReachesTheTopmostCanvasThatTakesTheMouseElseTheWindow) {
+    Expect({
+        {{70, 70}, {70, 70}, {"Over.MouseDown(10,10)", "Over.MouseUp(10,10)"}},
+        {{30, 80}, {30, 80}, {"Under.MouseDown(20,70)", "Under.MouseUp(20,70)"}},
+        {{20, 20}, {20, 20}, {"Under.MouseDown(10,10)", "Under.MouseUp(10,10)"}},  // through Glass
+        {{180, 180}, {180, 180}, {"Window.MouseDown(180,180)", "Window.MouseUp(180,180)"}},
+        {{175, 15}, {175, 15}, {"Window.MouseDown(175,15)", "Window.MouseUp(175,15)"}},      // Hidden
+        {{175, 45}, {175, 45}, {"Window.MouseDown(175,45)", "Window.MouseUp(175,45)"}},      // Disabled
+        {{125, 175}, {125, 175}, {"Window.MouseDown(125,175)", "Window.MouseUp(125,175)"}},  // Label
+    });
     RuntimeWindowControlByName(*window, "Hidden")->SetVisible(true);
     RuntimeWindowControlByName(*window, "Disabled")->SetEnabled(true);
-    Click(*window, 175, 15);
-    Click(*window, 175, 45);
-    EXPECT_EQ(window->log,
-              (Log{"Hidden.Down(5,5)", "Hidden.Up(5,5)", "Disabled.Down(5,5)", "Disabled.Up(5,5)"}));
+    Expect({
+        {{175, 15}, {175, 15}, {"Hidden.MouseDown(5,5)", "Hidden.MouseUp(5,5)"}},
+        {{175, 45}, {175, 45}, {"Disabled.MouseDown(5,5)", "Disabled.MouseUp(5,5)"}},
+    });
 }
 
-TEST_F(MouseRouting, LeavesPressesOnAStaticTextToTheWindow) {
-    QWidget* label = RuntimeWindowControlByName(*window, "Label")->Widget();
-    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(window->log, (Log{"Window.Down(125,175)", "Window.Up(125,175)"}));
-}
-
-TEST_F(MouseRouting, WorksForPressesFromTheWindowSystem) {
-    // Delivered as the platform delivers them: to whichever widget lies under the point.
-    QWindow* native = TopLevelOf(*window)->windowHandle();
-    ASSERT_NE(native, nullptr);
-    auto at = [&](int x, int y) { return ContentOf(*window)->mapTo(TopLevelOf(*window), QPoint(x, y)); };
-    QTest::mouseClick(native, Qt::LeftButton, {}, at(70, 70));
-    QTest::mouseClick(native, Qt::LeftButton, {}, at(20, 20));
-    QTest::mouseClick(native, Qt::LeftButton, {}, at(125, 175));
-    EXPECT_EQ(window->log, (Log{"Over.Down(10,10)", "Over.Up(10,10)", "Under.Down(10,10)", "Under.Up(10,10)",
-                                "Window.Down(125,175)", "Window.Up(125,175)"}));
+TEST_F(MouseRouting, BringsTheReleaseOnlyWhenMouseDownSaidTrueToWhatWasPressedWhereverItHappens) {
+    Expect({
+        {{70, 70}, {190, 190}, {"Over.MouseDown(10,10)", "Over.MouseUp(130,130)"}},
+        {{30, 30}, {70, 70}, {"Under.MouseDown(20,20)", "Under.MouseUp(60,60)"}},
+        {{180, 180}, {70, 70}, {"Window.MouseDown(180,180)", "Window.MouseUp(70,70)"}},
+        {{70, 70}, {70, 70}, {"Over.MouseDown(10,10)"}, false},
+        {{180, 180}, {180, 180}, {"Window.MouseDown(180,180)"}, true, false},
+        {{180, 180}, {70, 70}, {"Window.MouseDown(180,180)"}, true, false},
+    });
 }

@@ -1,17 +1,14 @@
-// Windows: the shared instance of each class, construction, showing, hiding, closing, size and place; and
-// the lookup of a window's controls.
+// Windows: the shared instance of each class, construction, hiding, closing, size and place; and the lookup of
+// a window's controls.
 #include "FrameworkTest.h"
-#include "framework/Menu.h"
 
-#include <QMenuBar>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 namespace {
 
 // Logs its construction steps and events; its record comes from the test.
 class StepWindow : public TestWindow<StepWindow> {
-  public:
+public:
     static constexpr const char* kClassName = "Tests.StepWindow";
     static inline PropertyRecord record;
 
@@ -21,7 +18,9 @@ class StepWindow : public TestWindow<StepWindow> {
     }
     void CreateControls() override {
         steps.push_back("CreateControls");
-        MakeControl<Canvas>(*this, "Canvas1", Bounds(10, 10, 20, 20));
+        for (int32_t i = 0; i < 3; ++i)
+            MakeControl<Canvas>(*this, "Canvas1", Bounds(10 + 30 * i, 10, 20, 20, {{"Index", i}}));
+        MakeControl<StaticText>(*this, "Label", Bounds(10, 40, 80, 20));
     }
     void AddMenuHandlers(Window& window) override {
         steps.push_back(&window == this ? "AddMenuHandlers" : "AddMenuHandlers of another window");
@@ -33,101 +32,40 @@ class StepWindow : public TestWindow<StepWindow> {
     }
     void Event_Close() override { steps.push_back("Close"); }
 
-    std::vector<std::string> steps;
+    Log steps;
 };
+
+const Log kBuilt = {"Layout", "CreateControls", "AddMenuHandlers", "Open"};
 
 class Windows : public FrameworkTest {
-  protected:
+protected:
     void SetUp() override { StepWindow::record = {{"Width", 200}, {"Height", 120}}; }
-
-    static std::shared_ptr<MenuBar> SmallMenuBar() {
-        auto bar = std::make_shared<MenuBar>();
-        auto file = std::make_shared<MenuItem>();
-        file->SetText("File");
-        bar->Append(file);
-        auto item = std::make_shared<MenuItem>();
-        item->SetName("mnuNew");
-        item->SetText("New");
-        file->Append(item);
-        return bar;
-    }
-
-    static bool InFront(const Window& window) {
-        auto windows = RuntimeWindowsFrontToBack();
-        return std::any_of(windows.begin(), windows.end(), [&](const auto& w) { return w.get() == &window; });
-    }
 };
 
-const std::vector<std::string> kBuilt = {"Layout", "CreateControls", "AddMenuHandlers", "Open"};
+}  // namespace
 
-} // namespace
-
-TEST_F(Windows, AreBuiltOnceAsTheSharedInstanceOfTheirClass) {
-    auto first = ImplicitWindow<StepWindow>();
-    auto second = ImplicitWindow<StepWindow>();
-    EXPECT_EQ(first, second);
-    EXPECT_EQ(GetImplicitWindow("Tests.StepWindow"), first);
-    EXPECT_EQ(first->steps, kBuilt) << "built more than once, or its steps out of order";
-}
-
-TEST_F(Windows, ShowWhenTheirRecordSaysVisibleOnceBuilt) {
-    auto hidden = ImplicitWindow<StepWindow>();
-    EXPECT_FALSE(hidden->Visible());
-    EXPECT_FALSE(TopLevelOf(*hidden)->isVisible());
-    RuntimeReleaseModuleObjects();
-
-    StepWindow::record.push_back({"Visible", true});
-    auto shown = ImplicitWindow<StepWindow>();
-    EXPECT_TRUE(shown->Visible());
-    EXPECT_TRUE(TopLevelOf(*shown)->isVisible());
-    EXPECT_EQ(shown->steps, kBuilt);
-}
-
-TEST_F(Windows, ShowWithoutWaitingEvenForADialog) {
+TEST_F(Windows, AreBuiltOnceInOrderAndStayTheSharedInstanceWhenHidden) {
     StepWindow::record.push_back({"Frame", 1});
-    auto dialog = ImplicitWindow<StepWindow>();
-    dialog->Show(); // a blocking show would hang here
-    EXPECT_TRUE(TopLevelOf(*dialog)->isVisible());
-    EXPECT_EQ(TopLevelOf(*dialog)->windowModality(), Qt::ApplicationModal);
-    EXPECT_EQ(RuntimeFrontmostWindow(), dialog);
-}
-
-TEST_F(Windows, StayTheSharedInstanceWhenHidden) {
     auto window = ImplicitWindow<StepWindow>();
-    window->Show();
-    window->Hide();
-    EXPECT_FALSE(window->Visible());
-    EXPECT_FALSE(TopLevelOf(*window)->isVisible());
-    EXPECT_FALSE(InFront(*window));
-    EXPECT_EQ(GetImplicitWindow("Tests.StepWindow"), window);
     EXPECT_EQ(ImplicitWindow<StepWindow>(), window);
-    EXPECT_EQ(window->steps, kBuilt);
+    EXPECT_EQ(window->steps, kBuilt) << "built more than once, or its steps out of order";
     window->Show();
-    EXPECT_TRUE(TopLevelOf(*window)->isVisible());
-}
-
-TEST_F(Windows, ClosedByTheCloseBoxAreBuiltAnewNextTime) {
-    auto window = ImplicitWindow<StepWindow>();
-    window->Show();
-    TopLevelOf(*window)->close();
-    EXPECT_EQ(window->steps.back(), "Close");
-    EXPECT_TRUE(window->IsClosed());
+    EXPECT_EQ(TopLevelOf(*window)->windowModality(), Qt::ApplicationModal);
+    window->Hide();
     EXPECT_FALSE(TopLevelOf(*window)->isVisible());
-    EXPECT_FALSE(InFront(*window));
-    EXPECT_EQ(GetImplicitWindow("Tests.StepWindow"), nullptr);
-
-    TopLevelOf(*window)->close();
-    EXPECT_EQ(std::count(window->steps.begin(), window->steps.end(), "Close"), 1) << "closed twice";
-
-    QCoreApplication::processEvents(); // the framework lets go of the closed window here
-    auto next = ImplicitWindow<StepWindow>();
-    EXPECT_NE(next, window);
-    EXPECT_EQ(next->steps, kBuilt);
+    EXPECT_TRUE(RuntimeWindowsFrontToBack().empty());
+    EXPECT_EQ(ImplicitWindow<StepWindow>(), window);
 }
 
-TEST_F(Windows, WithoutACloseBoxIgnoreClose) {
-    for (const PropertyRecord& frame :
-         {PropertyRecord{{"Frame", 5}}, PropertyRecord{{"CloseButton", false}}}) {
+TEST_F(Windows, ThatFailInTheirLayoutLeaveNoHalfBuiltSharedInstance) {
+    StepWindow::record = {{"Width", 200}, {"Wdth", 100}};
+    EXPECT_THROW(ImplicitWindow<StepWindow>(), UnsupportedOperationException);
+    EXPECT_EQ(GetImplicitWindow("Tests.StepWindow"), nullptr);
+    EXPECT_TRUE(RuntimeWindowsFrontToBack().empty());
+}
+
+TEST_F(Windows, ClosedByTheCloseBoxGoOnceAndAreBuiltAnewUnlessTheyHaveNone) {
+    for (const PropertyRecord& frame : {PropertyRecord{{"Frame", 5}}, PropertyRecord{{"CloseButton", false}}}) {
         StepWindow::record = frame;
         auto window = ImplicitWindow<StepWindow>();
         window->Show();
@@ -137,88 +75,57 @@ TEST_F(Windows, WithoutACloseBoxIgnoreClose) {
         EXPECT_EQ(GetImplicitWindow("Tests.StepWindow"), window);
         RuntimeReleaseModuleObjects();
     }
+    StepWindow::record = {};
+    auto window = ImplicitWindow<StepWindow>();
+    window->Show();
+    TopLevelOf(*window)->close();
+    TopLevelOf(*window)->close();
+    EXPECT_EQ(std::count(window->steps.begin(), window->steps.end(), "Close"), 1) << "closed twice";
+    EXPECT_FALSE(TopLevelOf(*window)->isVisible());
+    EXPECT_TRUE(RuntimeWindowsFrontToBack().empty());
+    EXPECT_EQ(GetImplicitWindow("Tests.StepWindow"), nullptr);
+
+    QCoreApplication::processEvents();  // the framework lets go of the closed window here
+    auto next = ImplicitWindow<StepWindow>();
+    EXPECT_NE(next, window);
+    EXPECT_EQ(next->steps, kBuilt);
 }
 
-TEST_F(Windows, MeasureAndPlaceTheirContentArea) {
-    auto app = std::make_shared<Application>();
-    app->SetMenuBar(SmallMenuBar());
-    RuntimeRegisterAppObject(app);
-
-    // A document window carries the menu bar as chrome above the content; a plain box has none.
-    for (int32_t frame : {0, 5}) {
-        StepWindow::record = {{"Frame", frame}, {"Width", 454}, {"Height", 215}, {"Left", 120}, {"Top", 90}};
-        auto window = ImplicitWindow<StepWindow>();
-        window->Show();
-        QWidget* content = ContentOf(*window);
-        EXPECT_EQ(content->size(), QSize(454, 215)) << "frame " << frame;
-        EXPECT_EQ(content->mapToGlobal(QPoint(0, 0)), QPoint(120, 90)) << "frame " << frame;
-        EXPECT_EQ(window->Width(), 454);
-        EXPECT_EQ(window->Height(), 215);
-
-        window->SetLeft(200);
-        window->SetTop(150);
-        EXPECT_EQ(content->mapToGlobal(QPoint(0, 0)), QPoint(200, 150)) << "frame " << frame << ", moved";
-        EXPECT_EQ(content->size(), QSize(454, 215)) << "frame " << frame << ", moved";
-        RuntimeReleaseModuleObjects();
-    }
+TEST_F(Windows, PlaceTheirContentAreaBelowTheMenuBar) {
+    RuntimeRegisterAppObject(std::make_shared<Application>());
+    GetAppObject()->SetMenuBar(std::make_shared<MenuBar>());
+    Entry(*GetAppObject()->MenuBar(), "mnuFile", "File");
+    StepWindow::record = {{"Width", 454}, {"Height", 215}, {"Left", 120}, {"Top", 90}};
+    auto window = ImplicitWindow<StepWindow>();
+    window->Show();
+    QWidget* content = ContentOf(*window);
+    EXPECT_EQ(content->size(), QSize(454, 215));
+    EXPECT_EQ(content->mapToGlobal(QPoint(0, 0)), QPoint(120, 90));
+    window->SetLeft(200);
+    window->SetTop(150);
+    EXPECT_EQ(content->mapToGlobal(QPoint(0, 0)), QPoint(200, 150));
 }
 
 TEST_F(Windows, LeaveControlsThatOutliveThemUsable) {
     // A handler may keep the control it fired for (RuntimeSwapSelfAndMe) after the window has gone.
-    EXPECT_EXIT(
-        {
-            std::shared_ptr<RectControl> kept;
-            {
-                auto window = ImplicitWindow<StepWindow>();
-                kept = RuntimeWindowControlByName(*window, "Canvas1");
-                RuntimeReleaseModuleObjects();
-            }
-            if (kept->Window() != nullptr) std::exit(2);
-            kept->SetLeft(5);
-            kept->Refresh(true);
-            kept.reset();
-            std::exit(0);
-        },
-        testing::ExitedWithCode(0), "");
+    std::shared_ptr<RectControl> kept = RuntimeWindowControlByName(*ImplicitWindow<StepWindow>(), "Canvas1");
+    RuntimeReleaseModuleObjects();
+    EXPECT_EQ(kept->Window(), nullptr);
+    kept->SetLeft(5);
+    kept->Refresh(true);
 }
 
-using ControlLookup = FrameworkTest;
-
-namespace {
-class ArrayWindow : public TestWindow<ArrayWindow> {
-  public:
-    static constexpr const char* kClassName = "Tests.ArrayWindow";
-    void CreateControls() override {
-        for (int32_t i = 0; i < 3; ++i) {
-            PropertyRecord record = Bounds(10 + 30 * i, 10, 20, 20);
-            record.push_back({"Index", i});
-            MakeControl<Canvas>(*this, "Canvas1", record);
-        }
-        MakeControl<StaticText>(*this, "Label", Bounds(10, 40, 80, 20));
-    }
-};
-} // namespace
-
-TEST_F(ControlLookup, FindsByNameAndByNameAndIndex) {
-    auto window = ImplicitWindow<ArrayWindow>();
+TEST_F(Windows, FindTheirControlsByNameAndByNameAndIndex) {
+    auto window = ImplicitWindow<StepWindow>();
     const auto& controls = window->Controls();
     ASSERT_EQ(controls.size(), 4u);
-
     EXPECT_EQ(RuntimeWindowControlByName(*window, "Canvas1"), controls[0]) << "the first of the array";
     EXPECT_EQ(RuntimeWindowControlByName(*window, "Label"), controls[3]);
     EXPECT_EQ(RuntimeWindowControlByNameIndex(*window, "Canvas1", 2), controls[2]);
-    EXPECT_EQ(RuntimeWindowControlByNameIndex(*window, "Canvas1", 1)->Left(), 40);
+    EXPECT_EQ(controls[3]->Index(), Control::kNoIndex);
 
     EXPECT_EQ(RuntimeWindowControlByName(*window, "Canvas2"), nullptr);
     EXPECT_EQ(RuntimeWindowControlByName(*window, "canvas1"), nullptr);
     EXPECT_EQ(RuntimeWindowControlByNameIndex(*window, "Canvas1", 3), nullptr);
     EXPECT_EQ(RuntimeWindowControlByNameIndex(*window, "Label", 0), nullptr);
-}
-
-TEST_F(ControlLookup, GivesControlsOutsideArraysNoIndex) {
-    auto window = ImplicitWindow<ArrayWindow>();
-    auto label = RuntimeWindowControlByName(*window, "Label");
-    EXPECT_EQ(label->Index(), Control::kNoIndex);
-    EXPECT_EQ(label->Window(), window);
-    EXPECT_EQ(RuntimeWindowControlByNameIndex(*window, "Canvas1", 0)->Index(), 0);
 }
