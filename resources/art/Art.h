@@ -17,15 +17,15 @@ QImage drawShape(int id);
 // Where the game lets a player click a pit, and where it stands a piece in it:
 // front row (cells 1-3), middle row (4-6), back row (7-9).
 constexpr std::array<QRect, 9> pitStrips{{
-    {46, 145, 96, 24},
-    {171, 145, 121, 24},
-    {317, 145, 93, 24},
-    {86, 117, 72, 22},
-    {188, 117, 83, 22},
-    {290, 117, 81, 22},
-    {116, 93, 68, 16},
-    {193, 93, 73, 16},
-    {279, 93, 62, 16},
+    {46, 145, 95, 24},
+    {171, 145, 120, 24},
+    {317, 145, 92, 24},
+    {86, 117, 71, 22},
+    {188, 117, 82, 22},
+    {290, 117, 80, 22},
+    {116, 93, 67, 16},
+    {193, 93, 72, 16},
+    {279, 93, 61, 16},
 }};
 constexpr std::array<QRect, 9> pieceViews{{
     {46, 82, 80, 80},
