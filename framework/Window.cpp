@@ -29,16 +29,9 @@ WindowLists& Lists() {
 
 void Forget(const Window& window) {
     auto& lists = Lists();
-    auto same = [&](const auto& entry) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(entry)>, std::weak_ptr<Window>>)
-            return entry.lock().get() == &window;
-        else
-            return entry.get() == &window;
-    };
-    lists.stacking.erase(std::remove_if(lists.stacking.begin(), lists.stacking.end(), same), lists.stacking.end());
-    for (auto it = lists.implicit.begin(); it != lists.implicit.end();)
-        it = it->second.lock().get() == &window ? lists.implicit.erase(it) : std::next(it);
-    auto found = std::find_if(lists.open.begin(), lists.open.end(), same);
+    std::erase_if(lists.stacking, [&](const auto& entry) { return entry.lock().get() == &window; });
+    std::erase_if(lists.implicit, [&](const auto& entry) { return entry.second.lock().get() == &window; });
+    auto found = std::find_if(lists.open.begin(), lists.open.end(), [&](const auto& entry) { return entry.get() == &window; });
     if (found != lists.open.end()) {
         lists.closed.push_back(*found);  // not destroyed here: we may be inside one of its own events
         lists.open.erase(found);
@@ -287,11 +280,8 @@ std::shared_ptr<Window> GetImplicitWindow(const std::string& fullClassName) {
 
 void RuntimeBringToFront(Window& window) {
     auto& stacking = Lists().stacking;
-    std::weak_ptr<Window> entry = std::static_pointer_cast<Window>(window.shared_from_this());
-    stacking.erase(std::remove_if(stacking.begin(), stacking.end(),
-                                  [&](const auto& other) { return other.lock().get() == &window; }),
-                   stacking.end());
-    stacking.insert(stacking.begin(), entry);
+    std::erase_if(stacking, [&](const auto& other) { return other.lock().get() == &window; });
+    stacking.insert(stacking.begin(), std::static_pointer_cast<Window>(window.shared_from_this()));
 }
 
 std::vector<std::shared_ptr<Window>> RuntimeWindowsFrontToBack() {
