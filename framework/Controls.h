@@ -1,7 +1,6 @@
 #pragma once
 // Controls: rectangles on a window, with properties set from layouts and events bound to window methods.
 
-#include <climits>
 #include <cstdint>
 #include <map>
 #include <memory>

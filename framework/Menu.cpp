@@ -1,5 +1,6 @@
 #include "framework/Menu.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "framework/Application.h"
@@ -79,9 +80,7 @@ std::shared_ptr<MenuItem> ItemWithShortcut(const MenuItem& menu, const std::stri
     }
     return nullptr;
 }
-}  // namespace
 
-namespace {
 // The menu bar the user sees now: the frontmost window's, else the application's.
 std::shared_ptr<MenuBar> CurrentMenuBar() {
     if (auto front = RuntimeFrontmostWindow())
@@ -100,9 +99,14 @@ void AutoEnableEntries(MenuItem& menu) {
 }  // namespace
 
 void RuntimeUpdateMenus() {
-    // Auto-enabled entries come on first; the frontmost window has the last word on every entry.
+    // Auto-enabled entries come on first. Then every window that commands can reach says what it serves,
+    // from the back to the front, so that a window in front (the About box, say) cannot leave the game
+    // window's entries as they were, and the frontmost still has the last word.
     if (auto bar = CurrentMenuBar()) AutoEnableEntries(*bar);
-    if (auto front = RuntimeFrontmostWindow()) front->Event_EnableMenuItems();
+    auto windows = RuntimeWindowsFrontToBack();
+    auto modal = std::find_if(windows.begin(), windows.end(), [](const auto& w) { return w->Frame() == 1; });
+    if (modal != windows.end()) windows.erase(std::next(modal), windows.end());
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) (*it)->Event_EnableMenuItems();
 }
 
 bool RuntimeMenuItemActive(const MenuItem& item) {

@@ -74,8 +74,8 @@ public:
     using MenuItem::Lookup;
 };
 
-// Runs the frontmost window's EnableMenuItems, as the framework does before a menu opens or a shortcut is
-// taken. What the entries say afterwards is what the user sees and what the shortcuts obey.
+// Runs EnableMenuItems of the windows that commands can reach, the frontmost last, as the framework does
+// before a menu opens or a shortcut is taken. What the entries say afterwards is what the user sees and what the shortcuts obey.
 void RuntimeUpdateMenus();
 // Whether choosing the entry now would do something: enabled (or auto-enabled) and served by a window or by
 // the framework.

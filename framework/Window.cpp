@@ -241,7 +241,7 @@ void Window::Adopt(RectControl& control) { control.window_ = std::static_pointer
 
 void Window::AddControl(const std::string& name, std::shared_ptr<RectControl> control) {
     NotNil(control).SetName(name);
-    control->window_ = std::static_pointer_cast<Window>(shared_from_this());
+    Adopt(*control);
     controls_.push_back(control);
     if (QWidget* widget = control->Widget()) widget->raise();
     UpdateControlVisibility();

@@ -13,7 +13,6 @@ class Delegate;
 class MenuBar;
 class Picture;
 class RectControl;
-class QWidget;
 
 class Window : public Object {
 public:

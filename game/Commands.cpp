@@ -71,8 +71,6 @@ void Dialog1::Event_Open() {
 // Only the turn changes: the computer does not move until the next click.
 bool Dialog1::mnuSwitch_Action() {
     PassTurn();
-    NotNil(leftturn()).Refresh(true);
-    NotNil(RIghtTurn()).Refresh(true);
     return false;
 }
 

@@ -23,17 +23,17 @@ void Dialog1::DoPlay(int32_t cell) {
     Pits[cell] = PlayersTurn;
     NotNil(Canvas2At(cell)).Refresh(true);
     PassTurn();
-    NotNil(leftturn()).Refresh(true);
-    NotNil(RIghtTurn()).Refresh(true);
     check4win();
     // The computer answers inside the same move, so one click is one move of each player.
     if (!GameOver && isComputer && PlayersTurn == 4) DoComputer();
 }
 
-// 1 becomes 4 and 4 becomes 1.
+// 1 becomes 4 and 4 becomes 1; both turn indicators repaint to show it.
 void Dialog1::PassTurn() {
     PlayersTurn += 3;
     if (PlayersTurn > 4) PlayersTurn = 1;
+    NotNil(leftturn()).Refresh(true);
+    NotNil(RIghtTurn()).Refresh(true);
 }
 
 // Every test runs, so a move that completes two lines and fills the board asks for three repaints.

@@ -96,7 +96,7 @@ void ContentWidget::mouseReleaseEvent(QMouseEvent* event) {
 TopLevelWidget::TopLevelWidget(Window& owner) : QWidget(nullptr), owner_(owner) {}
 
 bool TopLevelWidget::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) RuntimeBringToFront(owner_);
+    if (event->type() == QEvent::WindowActivate) Guarded([&] { RuntimeBringToFront(owner_); });
     return QWidget::event(event);
 }
 
@@ -146,11 +146,13 @@ void AddEntries(QMenu& menu, const MenuItem& model) {
             });
         });
         QObject::connect(&menu, &QMenu::aboutToShow, action, [weak, action] {
-            auto entry = weak.lock();
-            if (!entry) return;
-            action->setEnabled(RuntimeMenuItemActive(*entry));
-            action->setCheckable(entry->Checked());
-            action->setChecked(entry->Checked());
+            Guarded([&] {
+                auto entry = weak.lock();
+                if (!entry) return;
+                action->setEnabled(RuntimeMenuItemActive(*entry));
+                action->setCheckable(entry->Checked());
+                action->setChecked(entry->Checked());
+            });
         });
     }
 }

@@ -2,7 +2,6 @@
 // The toolkit widgets behind windows and controls. They only forward to their framework objects, always
 // through Guarded, so that no exception reaches Qt.
 
-#include <QLabel>
 #include <QMenuBar>
 #include <QWidget>
 #include <memory>
@@ -10,7 +9,6 @@
 #include "framework/Window.h"
 
 class Canvas;
-class RectControl;
 class StaticText;
 
 // The window's content area: its backdrop, and the one input path for presses on canvases and the window.

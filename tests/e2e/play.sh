@@ -3,6 +3,8 @@
 # starts a new one, tries the shortcuts, and quits with Ctrl+Q. Each step is checked on a screenshot, region
 # by region. Usage: play.sh PATH/TO/bin/quillomar (the bundle's Resources folder beside bin/).
 set -u
+# The program must open real windows on the X screen, whatever the test environment says.
+unset QT_QPA_PLATFORM
 
 program=${1:?usage: play.sh PATH/TO/quillomar}
 for tool in Xvfb xdotool; do

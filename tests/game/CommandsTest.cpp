@@ -51,6 +51,15 @@ TEST_F(CommandsTest, MenusFollowThePhasesOfAGameAndTheCommands) {
     EXPECT_FALSE(game->isComputer);
 }
 
+TEST_F(CommandsTest, AWindowInFrontLeavesTheGameWindowsMenusTrue) {
+    Key("Cmd+A");  // the About box opens before the first move, while the opponent may still change
+    ClickPit(1);
+    Dialog3::Shared()->Show();  // back in front, it serves no command of its own
+    Key("Cmd+2", false);
+    EXPECT_FALSE(game->isComputer);
+    EXPECT_EQ(Menus(), "Reset -HvH* -HvC Switch Shapes About");
+}
+
 TEST_F(CommandsTest, OpponentAndSwitchTurnsMoveNoPieceAndSwitchTurnsRepaintsBothIndicators) {
     const int32_t repaints = game->RefreshRequests();
     const int32_t left = game->leftturn()->RefreshRequests(), right = game->RIghtTurn()->RefreshRequests();
