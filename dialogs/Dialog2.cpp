@@ -13,7 +13,7 @@ namespace {
 
 // clang-format off
 const PropertyRecord kWindow =
-    DialogWindowRecord({.width = 403, .height = 100, .frame = 1, .title = "New Game?", .closeButton = false});
+    WindowRecord({.width = 403, .height = 100, .frame = 1, .title = "New Game?", .closeButton = false});
 
 const PropertyRecord kStaticText1 = LabelRecord({
     {"Left", 13}, {"Top", 13}, {"Width", 377}, {"Height", 16}, {"TabIndex", 0},

@@ -20,7 +20,7 @@ const Color kLinkBlue{0x18, 0x22, 0xCD};
 
 // clang-format off
 const PropertyRecord kWindow =
-    DialogWindowRecord({.width = 526, .height = 240, .frame = 0, .title = "About Quillomar", .closeButton = true});
+    WindowRecord({.width = 526, .height = 240, .frame = 0, .title = "About Quillomar", .closeButton = true});
 
 const PropertyRecord kTabPanel1 = TabPanelRecord({
     {"Left", 20}, {"Top", 14}, {"Width", 486}, {"Height", 206}, {"TabIndex", 0},

@@ -17,7 +17,7 @@ constexpr int32_t kLastShape = 151;
 
 // clang-format off
 const PropertyRecord kWindow =
-    DialogWindowRecord({.width = 303, .height = 230, .frame = 1, .title = "Choose a shape", .closeButton = false});
+    WindowRecord({.width = 303, .height = 230, .frame = 1, .title = "Choose a shape", .closeButton = false});
 
 const PropertyRecord kTabPanel1 = TabPanelRecord({
     {"Left", 20}, {"Top", 14}, {"Width", 263}, {"Height", 164}, {"TabIndex", 0},

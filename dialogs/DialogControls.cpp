@@ -37,22 +37,6 @@ PropertyRecord Record(PropertyRecord shared, const PropertyRecord& own) {
     return shared;
 }
 
-PropertyRecord DialogWindowRecord(const DialogWindow& window) {
-    return {
-        {"Placement", 0},          {"Width", window.width},
-        {"Height", window.height}, {"MinWidth", 64},
-        {"MinHeight", 64},         {"MaxWidth", 32000},
-        {"MaxHeight", 32000},      {"Frame", window.frame},
-        {"Composite", false},      {"HasBackColor", false},
-        {"BackColor", kWhite},     {"Title", window.title},
-        {"Visible", true},         {"FullScreen", false},
-        {"MenuBarVisible", true},  {"CloseButton", window.closeButton},
-        {"Resizeable", false},     {"LiveResize", false},
-        {"MaximizeButton", false}, {"MinimizeButton", false},
-        {"MacProcID", 0},
-    };
-}
-
 PropertyRecord LabelRecord(const PropertyRecord& own) {
     return Record(Record(TextControlValues(), {{"TextAlign", 0},
                                                {"TextColor", kBlack},

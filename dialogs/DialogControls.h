@@ -15,15 +15,6 @@
 // name in its place, so every name is set once; names the shared values lack follow in their order.
 PropertyRecord Record(PropertyRecord shared, const PropertyRecord& own);
 
-// What sets one dialog window apart from the others; the rest of its record all three share.
-struct DialogWindow {
-    int32_t width = 0, height = 0;
-    int32_t frame = 0; // 0 a document window, 1 a dialog
-    std::string title;
-    bool closeButton = false;
-};
-PropertyRecord DialogWindowRecord(const DialogWindow& window);
-
 // Each kind of control's common values (on the window, outside any control array, unlocked, enabled,
 // visible; the system font, plain), then the control's own.
 PropertyRecord LabelRecord(const PropertyRecord& own);

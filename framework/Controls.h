@@ -78,7 +78,7 @@ public:
     // Shown now: its own Visible, its page showing, its window's content.
     bool ShownOnWindow() const;
     bool Contains(int32_t windowX, int32_t windowY) const;
-    bool HandlesEvent(const std::string& eventName) const { return handlers_.count(eventName) != 0; }
+    bool HandlesEvent(const std::string& eventName) const { return HandlerFor(eventName) != nullptr; }
 
     // Raises a bound event with the control known to the handler; nothing when none is bound.
     template <class R, class... A> std::optional<R> RaiseEvent(const std::string& eventName, A... args);
@@ -97,6 +97,10 @@ private:
     friend class ::Window;  // a window takes its controls' widgets with it when it goes
     friend void InstallInstanceEventHandler(RectControl&, const std::string&, std::shared_ptr<Delegate>);
     struct FiringScope;
+    std::shared_ptr<Delegate> HandlerFor(const std::string& eventName) const {
+        auto found = handlers_.find(eventName);
+        return found == handlers_.end() ? nullptr : found->second;
+    }
 
     QWidget* widget_ = nullptr;
     int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -114,17 +118,15 @@ struct RectControl::FiringScope {
 };
 
 template <class R, class... A> std::optional<R> RectControl::RaiseEvent(const std::string& eventName, A... args) {
-    auto found = handlers_.find(eventName);
-    if (found == handlers_.end()) return std::nullopt;
-    auto handler = found->second;  // the handler may rebind while it runs
+    auto handler = HandlerFor(eventName);  // held: the handler may rebind while it runs
+    if (!handler) return std::nullopt;
     FiringScope scope(*this);
     return handler->Invoke<R, A...>(args...);
 }
 
 template <class... A> void RectControl::RaiseVoidEvent(const std::string& eventName, A... args) {
-    auto found = handlers_.find(eventName);
-    if (found == handlers_.end()) return;
-    auto handler = found->second;
+    auto handler = HandlerFor(eventName);
+    if (!handler) return;
     FiringScope scope(*this);
     handler->Invoke<void, A...>(args...);
 }

@@ -109,15 +109,18 @@ void RuntimeUpdateMenus() {
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) (*it)->Event_EnableMenuItems();
 }
 
+namespace {
+// Enabled, and something that can be chosen (not a separator, not a menu title).
+bool Choosable(const MenuItem& item) { return !item.IsSeparator() && item.Count() == 0 && item.Enabled(); }
+}  // namespace
+
 bool RuntimeMenuItemActive(const MenuItem& item) {
-    if (item.IsSeparator()) return false;
     if (item.Count() > 0) return true;  // a menu title
-    if (!item.Enabled()) return false;
-    return item.IsQuitItem() || HandlingWindow(item.Name()) != nullptr;
+    return Choosable(item) && (item.IsQuitItem() || HandlingWindow(item.Name()) != nullptr);
 }
 
 bool RuntimeChooseMenuItem(const MenuItem& item) {
-    if (!RuntimeMenuItemActive(item)) return false;
+    if (!Choosable(item)) return false;
     if (item.IsQuitItem()) {
         Quit(0);
         return true;

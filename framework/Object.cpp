@@ -41,20 +41,22 @@ bool ClassInfo::IsA(const ClassInfo& other) const {
     return false;
 }
 
-const PropertyInfo* ClassInfo::FindProperty(const std::string& name) const {
+// Searches a table of the class and then of each base class.
+template <class Table>
+const typename Table::mapped_type* ClassInfo::FindInChain(Table ClassInfo::*table, const std::string& name) const {
     for (const ClassInfo* record = this; record; record = record->base_) {
-        auto found = record->properties_.find(name);
-        if (found != record->properties_.end()) return &found->second;
+        auto found = (record->*table).find(name);
+        if (found != (record->*table).end()) return &found->second;
     }
     return nullptr;
 }
 
+const PropertyInfo* ClassInfo::FindProperty(const std::string& name) const {
+    return FindInChain(&ClassInfo::properties_, name);
+}
+
 const std::string* ClassInfo::FindEventSignature(const std::string& name) const {
-    for (const ClassInfo* record = this; record; record = record->base_) {
-        auto found = record->events_.find(name);
-        if (found != record->events_.end()) return &found->second;
-    }
-    return nullptr;
+    return FindInChain(&ClassInfo::events_, name);
 }
 
 ClassInfo& ClassInfo::Members(std::vector<std::string> names) {

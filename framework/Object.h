@@ -125,6 +125,9 @@ public:
     ClassInfo& Accepted(const std::string& name, PropertyType type);
 
 private:
+    template <class Table>
+    const typename Table::mapped_type* FindInChain(Table ClassInfo::*table, const std::string& name) const;
+
     template <class T, class V, class Arg = V>
     static std::function<void(Object&, const PropertyValue&)> Setter(void (T::*set)(Arg)) {
         return [set](Object& object, const PropertyValue& value) {

@@ -270,6 +270,32 @@ bool Window::RunMenuHandler(const std::string& itemName) {
     return true;
 }
 
+PropertyRecord WindowRecord(const WindowLayout& layout) {
+    return {
+        {"Placement", 0},
+        {"Width", layout.width},
+        {"Height", layout.height},
+        {"MinWidth", 64},
+        {"MinHeight", 64},
+        {"MaxWidth", 32000},
+        {"MaxHeight", 32000},
+        {"Frame", layout.frame},
+        {"Composite", false},
+        {"HasBackColor", false},
+        {"BackColor", layout.backColor},
+        {"Title", layout.title},
+        {"Visible", layout.visible},
+        {"FullScreen", false},
+        {"MenuBarVisible", true},
+        {"CloseButton", layout.closeButton},
+        {"Resizeable", false},
+        {"LiveResize", false},
+        {"MaximizeButton", false},
+        {"MinimizeButton", false},
+        {"MacProcID", 0},
+    };
+}
+
 std::shared_ptr<Window> GetImplicitWindow(const std::string& fullClassName) {
     auto& implicit = Lists().implicit;
     auto found = implicit.find(fullClassName);

@@ -119,6 +119,18 @@ private:
     int32_t refreshRequests_ = 0;
 };
 
+// What sets one fixed-size window apart from another; WindowRecord gives its whole property record, with the
+// values every window of this program shares (not resizable, no minimise or maximise box, menu bar shown).
+struct WindowLayout {
+    int32_t width = 0, height = 0;
+    int32_t frame = 0;  // 0 a document window, 1 a dialog, 5 a plain box
+    Color backColor{0xFF, 0xFF, 0xFF};
+    std::string title;
+    bool visible = true;
+    bool closeButton = false;
+};
+PropertyRecord WindowRecord(const WindowLayout& layout);
+
 // The live shared instance of the window class with that full name ("Dialog1.Dialog1"), or nil.
 std::shared_ptr<Window> GetImplicitWindow(const std::string& fullClassName);
 

@@ -22,15 +22,14 @@ void Dialog1::Canvas2_Paint(Graphics& g) {
 }
 
 // Only the player to move is shown, and nobody once the game is over.
-void Dialog1::leftturn_Paint(Graphics& g) {
-    if (PlayersTurn == 1 && !GameOver)
-        g.DrawPicture(Player1Shape, 0, 0, kIndicatorSize, kIndicatorSize, 0, 0, kShapeSize, kShapeSize);
+void Dialog1::DrawIndicator(Graphics& g, int32_t player, const std::shared_ptr<Picture>& shape) const {
+    if (PlayersTurn == player && !GameOver)
+        g.DrawPicture(shape, 0, 0, kIndicatorSize, kIndicatorSize, 0, 0, kShapeSize, kShapeSize);
 }
 
-void Dialog1::RIghtTurn_Paint(Graphics& g) {
-    if (PlayersTurn == 4 && !GameOver)
-        g.DrawPicture(Player2Shape, 0, 0, kIndicatorSize, kIndicatorSize, 0, 0, kShapeSize, kShapeSize);
-}
+void Dialog1::leftturn_Paint(Graphics& g) { DrawIndicator(g, 1, Player1Shape); }
+
+void Dialog1::RIghtTurn_Paint(Graphics& g) { DrawIndicator(g, 4, Player2Shape); }
 
 // Every press asks for its release, which then decides.
 bool Dialog1::Canvas1_MouseDown(int32_t, int32_t) {

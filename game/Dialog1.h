@@ -99,6 +99,7 @@ class Dialog1 : public Window {
   private:
     void PassTurn();
     void EndGame();
+    void DrawIndicator(Graphics& g, int32_t player, const std::shared_ptr<Picture>& shape) const;
     void BindPitEvents(RectControl& pit);
     void BindPieceViewEvents(RectControl& view);
 };

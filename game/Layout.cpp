@@ -8,29 +8,14 @@
 
 namespace {
 
-const PropertyRecord kWindowRecord = {
-    {"Placement", 0},
-    {"Width", 454},
-    {"Height", 215},
-    {"MinWidth", 64},
-    {"MinHeight", 64},
-    {"MaxWidth", 32000},
-    {"MaxHeight", 32000},
-    {"Frame", 0},
-    {"Composite", false},
-    {"HasBackColor", false},
-    {"BackColor", Color{0x00, 0x00, 0x00}},
-    {"Title", std::string("Quillomar")},
-    {"Visible", false}, // the splash window shows it
-    {"FullScreen", false},
-    {"MenuBarVisible", true},
-    {"CloseButton", true},
-    {"Resizeable", false},
-    {"LiveResize", false},
-    {"MaximizeButton", false},
-    {"MinimizeButton", false},
-    {"MacProcID", 0},
-};
+// Built hidden: the splash window shows it.
+const PropertyRecord kWindowRecord = WindowRecord({.width = 454,
+                                                   .height = 215,
+                                                   .frame = 0,
+                                                   .backColor = {0x00, 0x00, 0x00},
+                                                   .title = "Quillomar",
+                                                   .visible = false,
+                                                   .closeButton = true});
 
 struct ControlRow {
     const char* name;

@@ -10,29 +10,8 @@
 namespace {
 
 // No Left or Top: Event_Open centres the window. Visible True is what shows it once built.
-const PropertyRecord kWindow1 = {
-    {"Placement", 0},
-    {"Width", 256},
-    {"Height", 256},
-    {"MinWidth", 64},
-    {"MinHeight", 64},
-    {"MaxWidth", 32000},
-    {"MaxHeight", 32000},
-    {"Frame", 5},
-    {"Composite", false},
-    {"HasBackColor", false},
-    {"BackColor", Color{0xFF, 0xFF, 0xFF}},
-    {"Title", std::string("Quillomar")},
-    {"Visible", true},
-    {"FullScreen", false},
-    {"MenuBarVisible", true},
-    {"CloseButton", false},
-    {"Resizeable", false},
-    {"LiveResize", false},
-    {"MaximizeButton", false},
-    {"MinimizeButton", false},
-    {"MacProcID", 0},
-};
+const PropertyRecord kWindow1 = WindowRecord(
+    {.width = 256, .height = 256, .frame = 5, .title = "Quillomar", .visible = true, .closeButton = false});
 
 }  // namespace
 

@@ -23,23 +23,25 @@ void ContentWidget::paintEvent(QPaintEvent*) {
     }
 }
 
-std::shared_ptr<Canvas> ContentWidget::CanvasAt(int x, int y) const {
-    const auto& controls = owner_.Controls();
-    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {  // the topmost first
-        auto canvas = std::dynamic_pointer_cast<Canvas>(*it);
-        if (canvas && canvas->TakesMouse() && canvas->Enabled() && canvas->ShownOnWindow() && canvas->Contains(x, y))
-            return canvas;
+namespace {
+// The topmost shown control of class T at a point of the window that the test accepts.
+template <class T, class Test>
+std::shared_ptr<T> TopmostAt(const Window& window, int x, int y, Test accepts) {
+    const auto& controls = window.Controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        auto control = std::dynamic_pointer_cast<T>(*it);
+        if (control && control->ShownOnWindow() && control->Contains(x, y) && accepts(*control)) return control;
     }
     return nullptr;
 }
+}  // namespace
+
+std::shared_ptr<Canvas> ContentWidget::CanvasAt(int x, int y) const {
+    return TopmostAt<Canvas>(owner_, x, y, [](const Canvas& canvas) { return canvas.TakesMouse() && canvas.Enabled(); });
+}
 
 std::shared_ptr<StaticText> ContentWidget::LabelAt(int x, int y) const {
-    const auto& controls = owner_.Controls();
-    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-        auto label = std::dynamic_pointer_cast<StaticText>(*it);
-        if (label && label->ShownOnWindow() && label->Contains(x, y)) return label;
-    }
-    return nullptr;
+    return TopmostAt<StaticText>(owner_, x, y, [](const StaticText&) { return true; });
 }
 
 void ContentWidget::SetHovered(const std::shared_ptr<StaticText>& label) {
