@@ -117,7 +117,8 @@ struct Shape {
     Outline outline;
 };
 
-// Each shape has its own outline and its own colour, so a player can tell any two apart by either.
+// Each shape has its own outline and its own colour, so a player can tell any two apart by either. No colour
+// is so pale that it fades on white, nor so dark that it fades on the dark turn-indicator dish.
 // 129 and 128, a red cross and a blue ring, are the players' defaults.
 const std::array<Shape, shapeCount>& shapes() {
     static const std::array<Shape, shapeCount> table{{
@@ -147,20 +148,20 @@ const std::array<Shape, shapeCount>& shapes() {
              return circle({32, 32}, 27).subtracted(circle({44, 24}, 22));
          }},
         {QColor(0xaa, 0xd9, 0x2b), [] { return star(6, 28, 28, 30); }},
-        {QColor(0xf6, 0xf5, 0xf1), [] { return bar(54, 18, 0).united(bar(54, 18, 90)); }},
-        {QColor(0x23, 0x23, 0x27),
+        {QColor(0x55, 0x48, 0xc8), [] { return bar(54, 18, 0).united(bar(54, 18, 90)); }},
+        {QColor(0x7a, 0x94, 0xcc),
          [] {
              return polygon({{32, 4}, {60, 32}, {42, 32}, {42, 60}, {22, 60}, {22, 32}, {4, 32}});
          }},
-        {QColor(0x0f, 0x8a, 0x84),
+        {QColor(0x14, 0xa8, 0x9f),
          [] {
              return polygon({{33, 2}, {7, 38}, {25, 38}, {15, 62}, {57, 21}, {38, 21}, {52, 2}});
          }},
-        {QColor(0x1a, 0x25, 0x70), club},
-        {QColor(0x7a, 0x12, 0x28), spade},
+        {QColor(0x2b, 0x3d, 0x9e), club},
+        {QColor(0xb0, 0x34, 0x68), spade},
         {QColor(0xd8, 0x3c, 0xb6), drop},
         {QColor(0x8d, 0x93, 0x9c), shield},
-        {QColor(0x9a, 0x4a, 0x1c), halfDisc},
+        {QColor(0xc4, 0x6a, 0x30), halfDisc},
         {QColor(0x93, 0xe8, 0xc0),
          [] {
              return polygon({{4, 38}, {32, 10}, {60, 38}, {60, 56}, {32, 28}, {4, 56}});
@@ -170,9 +171,9 @@ const std::array<Shape, shapeCount>& shapes() {
          [] {
              return polygon({{8, 4}, {56, 4}, {37, 32}, {56, 60}, {8, 60}, {27, 32}});
          }},
-        {QColor(0x72, 0x7d, 0x1a), crown},
-        {QColor(0x1a, 0x62, 0x36), flower},
-        {QColor(0xf4, 0xea, 0xa9),
+        {QColor(0x8f, 0x9a, 0x22), crown},
+        {QColor(0x22, 0x80, 0x5a), flower},
+        {QColor(0xc8, 0x96, 0x2e),
          [] {
              return circle({32, 22}, 15).united(polygon({{26, 28}, {38, 28}, {47, 60}, {17, 60}}));
          }},
@@ -181,17 +182,34 @@ const std::array<Shape, shapeCount>& shapes() {
     return table;
 }
 
-// Every outline is scaled into the same frame and stood on its bottom edge, as a piece stands in its pit,
-// leaving a clear margin for the outline's halo.
+// The height at which a shape's ink balances, found by painting it: for a triangle or a half-disc that is
+// well below the middle of its box, and centring on it is what looks centred.
+double inkHeight(const QPainterPath& path) {
+    QImage mask = canvas(QSize(shapeSize, shapeSize));
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(path, Qt::black);
+    double weight = 0, moment = 0;
+    for (int row = 0; row < shapeSize; ++row)
+        for (int column = 0; column < shapeSize; ++column) {
+            const int alpha = qAlpha(mask.pixel(column, row));
+            weight += alpha, moment += alpha * (row + 0.5);
+        }
+    return moment / weight;
+}
+
+// Every outline is scaled to one size and centred, across on its box and up and down on its ink. At 44 of
+// the 64 pixels a back-row piece stays over two fifths in sight behind whatever stands in front of it.
 QPainterPath fitted(const QPainterPath& outline) {
-    constexpr double margin = 6, room = shapeSize - 2 * margin;
+    constexpr double size = 44, middle = shapeSize / 2.0;
     const QRectF box = outline.boundingRect();
-    const double scale = room / std::max(box.width(), box.height());
-    return QTransform()
-        .translate(shapeSize / 2.0, shapeSize - margin)
-        .scale(scale, scale)
-        .translate(-box.center().x(), -box.bottom())
-        .map(outline);
+    const double scale = size / std::max(box.width(), box.height());
+    const QPainterPath boxed = QTransform()
+                                   .translate(middle, middle)
+                                   .scale(scale, scale)
+                                   .translate(-box.center().x(), -box.center().y())
+                                   .map(outline);
+    return boxed.translated(0, middle - inkHeight(boxed));
 }
 
 } // namespace
@@ -203,10 +221,6 @@ QImage drawShape(int id) {
     QImage image = canvas(QSize(shapeSize, shapeSize));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-
-    // A faint light halo keeps dark pieces visible in a dark pit.
-    painter.strokePath(path,
-                       QPen(QColor(255, 248, 230, 110), 4.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
     QLinearGradient body(box.topLeft(), box.bottomRight());
     body.setColorAt(0, blend(shape.colour, QColor(Qt::white), 0.28));
@@ -221,6 +235,7 @@ QImage drawShape(int id) {
     painter.strokePath(path.translated(-1.6, -1.8), QPen(QColor(0, 0, 0, 80), 3.2));
     painter.restore();
 
+    // A dark rim edges the shape on white and, unlike a pale one, leaves no fringe on the dark board.
     painter.strokePath(path, QPen(blend(shape.colour, QColor(Qt::black), 0.62), 1.8, Qt::SolidLine,
                                   Qt::RoundCap, Qt::RoundJoin));
     return image;

@@ -2,11 +2,15 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QVector3D>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
+#include <span>
 
 #include "Art.h"
 
@@ -18,48 +22,83 @@ QString picturePath(const char* name) { return QString(QUILLOMAR_PICTURES_DIR "/
 QString shapePath(int id) { return QString(QUILLOMAR_SHAPES_DIR "/%1.png").arg(id); }
 constexpr std::array pictures{"Board.bmp", "GameOver.bmp", "Splash.bmp", "MorvLogo2x1.bmp"};
 
+// The sum of a measure over the pixels of an area.
+double sum(const QRect& area, const std::function<double(int, int)>& measure) {
+    double total = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            total += measure(x, y);
+    return total;
+}
+const QRect icon(0, 0, shapeSize, shapeSize);
+
 struct Brightness {
     double mean = 0, spread = 0;  // of the grey levels; spread is the standard deviation
 };
 Brightness brightness(const QImage& image, const QRect& area) {
-    double sum = 0, squares = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const int grey = qGray(image.pixel(x, y));
-            sum += grey;
-            squares += grey * grey;
-        }
-    const double count = double(area.width()) * area.height(), mean = sum / count;
-    return {mean, std::sqrt(std::max(0.0, squares / count - mean * mean))};
+    const auto grey = [&](int x, int y) { return double(qGray(image.pixel(x, y))); };
+    const double count = double(area.width()) * area.height(), mean = sum(area, grey) / count;
+    const double squares = sum(area, [&](int x, int y) { return grey(x, y) * grey(x, y); }) / count;
+    return {mean, std::sqrt(std::max(0.0, squares - mean * mean))};
 }
 
 bool opaque(QRgb pixel) { return qAlpha(pixel) > 127; }
 
 // Pixels of two shapes that differ in any channel by more than a faint shading, and in being solid at all.
-std::pair<int, int> differences(const QImage& a, const QImage& b) {
-    int pixels = 0, outline = 0;
-    for (int y = 0; y < shapeSize; ++y)
-        for (int x = 0; x < shapeSize; ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            pixels += std::abs(qRed(p) - qRed(q)) > 32 || std::abs(qGreen(p) - qGreen(q)) > 32 ||
-                      std::abs(qBlue(p) - qBlue(q)) > 32 || std::abs(qAlpha(p) - qAlpha(q)) > 32;
-            outline += opaque(p) != opaque(q);
-        }
-    return {pixels, outline};
+std::pair<double, double> differences(const QImage& a, const QImage& b) {
+    const auto apart = [&](int x, int y) {
+        const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+        return std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q)),
+                         std::abs(qAlpha(p) - qAlpha(q))}) > 32;
+    };
+    return {sum(icon, apart), sum(icon, [&](int x, int y) { return opaque(a.pixel(x, y)) != opaque(b.pixel(x, y)); })};
 }
 
-std::array<double, 3> meanColour(const QImage& image) {
-    std::array<double, 3> sum{};
-    int count = 0;
-    for (int y = 0; y < shapeSize; ++y)
-        for (int x = 0; x < shapeSize; ++x)
-            if (const QRgb p = image.pixel(x, y); qAlpha(p) > 200) {
-                sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p);
-                ++count;
-            }
-    for (double& channel : sum)
-        channel /= std::max(count, 1);
-    return sum;
+QVector3D meanColour(const QImage& image) {
+    const auto solid = [&](int x, int y) { return qAlpha(image.pixel(x, y)) > 200; };
+    const auto mean = [&](int (*channel)(QRgb)) {
+        return sum(icon, [&](int x, int y) { return solid(x, y) ? channel(image.pixel(x, y)) : 0; }) /
+               std::max(1.0, sum(icon, solid));
+    };
+    return QVector3D(mean(qRed), mean(qGreen), mean(qBlue));
+}
+
+// CIE L*a*b*, in which the distance between two colours is roughly what an eye makes of it.
+QVector3D lab(QRgb pixel) {
+    const auto linear = [](int c) { return c <= 10 ? c / 3294.6 : std::pow((c / 255.0 + 0.055) / 1.055, 2.4); };
+    const double r = linear(qRed(pixel)), g = linear(qGreen(pixel)), b = linear(qBlue(pixel));
+    const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116; };
+    const double x = f((0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047), y = f(0.2126 * r + 0.7152 * g + 0.0722 * b),
+                 z = f((0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883);
+    return QVector3D(116 * y - 16, 500 * (x - y), 200 * (y - z));
+}
+
+QImage blank(QSize size, QColor fill = Qt::transparent) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill);
+    return image;
+}
+
+// A picture with a shape drawn over it in each of the places, as the game draws one: scaled smoothly.
+QImage withShape(QImage picture, const QImage& shape, std::span<const QRect> places) {
+    picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const QRect& place : places)
+        painter.drawImage(place, shape);
+    return picture;
+}
+
+// How far the pixels that a shape covers in its place move, on average, from the background's colour
+// (CIE76 colour difference: 2 is just noticeable; a shape needs tens to read at a glance).
+double contrast(const QImage& shape, const QImage& background, const QRect& place) {
+    const QImage seen = withShape(background, shape, {&place, 1});
+    const QImage ink = withShape(blank(background.size()), shape, {&place, 1});
+    const auto inked = [&](int x, int y) { return opaque(ink.pixel(x, y)); };
+    const auto difference = [&](int x, int y) {
+        return (lab(seen.pixel(x, y)) - lab(background.pixel(x, y))).length();
+    };
+    return sum(place, [&](int x, int y) { return inked(x, y) ? difference(x, y) : 0; }) / sum(place, inked);
 }
 
 // Runs quillomar-art with the given arguments; true if it finished cleanly.
@@ -116,11 +155,7 @@ TEST(Logo, StandsOnPureWhiteWithNoPureWhiteOfItsOwn) {
     ASSERT_EQ(logo.size(), QSize(145, 39));
     const auto white = [&](int x, int y) { return (logo.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF; };
     EXPECT_TRUE(white(0, 0) && white(144, 0) && white(0, 38) && white(144, 38));
-    int holes = 0;  // pure white inside turns into holes when the game clears the white
-    for (int y = 4; y < 35; ++y)
-        for (int x = 4; x < 141; ++x)
-            holes += white(x, y);
-    EXPECT_EQ(holes, 0);
+    EXPECT_EQ(sum(QRect(4, 4, 137, 31), white), 0) << "pure white inside turns into holes when the game clears it";
 }
 
 class Shapes : public testing::Test {
@@ -133,25 +168,62 @@ protected:
     static inline std::array<QImage, shapeCount> shapes;
 };
 
-TEST_F(Shapes, AreSquareWithAClearBorderAndABoldShapeAndEveryPairDiffersInOutlineAndColour) {
+TEST_F(Shapes, AreCentredBoldAndDarkRimmedWithinAClearBorderAndEveryPairDiffersInOutlineAndColour) {
     for (int id = firstShape; id < firstShape + shapeCount; ++id) {
         SCOPED_TRACE(id);
         ASSERT_EQ(at(id).size(), QSize(shapeSize, shapeSize));
         EXPECT_TRUE(QImage(shapePath(id)).hasAlphaChannel());
-        int border = 0, solid = 0;
+        int border = 0, solid = 0, ink = 0, rim = 0;
+        double inkRows = 0, rimLightness = 0;
+        QRect box;  // of the ink
         for (int y = 0; y < shapeSize; ++y)
             for (int x = 0; x < shapeSize; ++x) {
-                border += std::min({x, y, shapeSize - 1 - x, shapeSize - 1 - y}) < 2 && qAlpha(at(id).pixel(x, y));
-                solid += qAlpha(at(id).pixel(x, y)) > 200;
+                const QRgb pixel = at(id).pixel(x, y);
+                border += std::min({x, y, shapeSize - 1 - x, shapeSize - 1 - y}) < 2 && qAlpha(pixel);
+                solid += qAlpha(pixel) > 200;
+                if (opaque(pixel))
+                    box |= QRect(x, y, 1, 1), inkRows += y, ++ink;
+                else if (qAlpha(pixel) > 0)
+                    rimLightness += lab(pixel).x(), ++rim;
             }
         EXPECT_EQ(border, 0) << "pixels showing in the two outer rings";
         EXPECT_GT(solid, shapeSize * shapeSize / 10) << "too little of the shape is solid";
+        EXPECT_GE(std::max(box.width(), box.height()), 40) << "too small to fill the preview and the ring";
+        EXPECT_NEAR((box.left() + box.right()) / 2.0, 31.5, 1) << "off centre across";
+        EXPECT_NEAR(inkRows / ink, 31.5, 1.5) << "its weight sits off centre up or down";
+        EXPECT_LT(rimLightness / rim, 50) << "a pale rim shows as a fringe on the dark board";
         for (int other = id + 1; other < firstShape + shapeCount; ++other) {
             const auto [pixels, outline] = differences(at(id), at(other));
-            const auto a = meanColour(at(id)), b = meanColour(at(other));
             EXPECT_GT(pixels, 300) << "against " << other;
             EXPECT_GT(outline, 120) << "against " << other;
-            EXPECT_GT(std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]), 30) << "against " << other;
+            EXPECT_GT((meanColour(at(id)) - meanColour(at(other))).length(), 30) << "against " << other;
+        }
+    }
+}
+
+// The turn indicators show a shape at 30 pixels on a dark dish; the chooser shows it whole on white.
+TEST_F(Shapes, StandOutOnTheTurnIndicatorsAndOnTheChoosersWhitePreview) {
+    const QImage board(picturePath("Board.bmp"));
+    for (int id = firstShape; id < firstShape + shapeCount; ++id) {
+        for (const QRect& place : art::turnMarkerPlaces)
+            EXPECT_GT(contrast(at(id), board, place), 40) << id << " on the turn indicator at " << place.x();
+        EXPECT_GT(contrast(at(id), blank(icon.size(), Qt::white), icon), 40) << id << " on white";
+    }
+}
+
+// On a full board the middle and front rows hide much of a back-row piece: whatever shape stands in front,
+// enough of the one behind must show to tell what it is.
+TEST_F(Shapes, LeaveTwoFifthsOfABackRowPieceInSightBehindAnyShapeInFront) {
+    const std::span<const QRect> views(art::pieceViews);  // front, middle and back row, as the game lays them out
+    for (int front = firstShape; front < firstShape + shapeCount; ++front) {
+        const QImage inFront = withShape(blank({454, 215}), at(front), views.first(6));
+        for (int back = firstShape; back < firstShape + shapeCount; ++back) {
+            const QImage behind = withShape(blank({454, 215}), at(back), views.last(3));
+            const auto drawn = [&](int x, int y) { return opaque(behind.pixel(x, y)); };
+            const auto seen = [&](int x, int y) { return drawn(x, y) && !opaque(inFront.pixel(x, y)); };
+            for (const QRect& place : views.last(3))
+                ASSERT_GE(sum(place, seen), 0.4 * sum(place, drawn))
+                    << back << " behind " << front << " at " << place.x();
         }
     }
 }
@@ -164,7 +236,7 @@ TEST_F(Shapes, DefaultsAreARedCrossAndABlueRing) {
     EXPECT_TRUE(solid(cross, {{32, 32}, {14, 14}, {49, 49}}));
     EXPECT_FALSE(opaque(cross.pixel(32, 12)) || opaque(cross.pixel(12, 32)));
     EXPECT_FALSE(opaque(ring.pixel(32, 32)));
-    EXPECT_TRUE(solid(ring, {{32, 9}, {9, 32}, {54, 32}, {32, 55}}));
+    EXPECT_TRUE(solid(ring, {{32, 12}, {12, 32}, {51, 32}, {32, 51}}));
     EXPECT_GT(meanColour(cross)[0], meanColour(cross)[2] + 60);
     EXPECT_GT(meanColour(ring)[2], meanColour(ring)[0] + 60);
 }

@@ -1,4 +1,5 @@
 // The game window's layout: a fixed board of 21 canvases, and where a click on it lands.
+#include "resources/art/Art.h"
 #include "support/GameFixture.h"
 
 #include <QRect>
@@ -17,12 +18,17 @@ TEST_F(LayoutTest, EachPieceStandsSevenPixelsAboveTheBottomOfItsOwnPitStrip) {
     EXPECT_EQ(ContentOf(*game)->size(), QSize(454, 215));
     EXPECT_EQ(game->Controls().size(), 21u);
     EXPECT_FALSE(BannerShown());
+    EXPECT_EQ(RectOf(NotNil(game->leftturn())), art::turnMarkerPlaces[0]);
+    EXPECT_EQ(RectOf(NotNil(game->RIghtTurn())), art::turnMarkerPlaces[1]);
     for (int32_t cell = 1; cell <= 9; ++cell) {
         SCOPED_TRACE(cell);
         const QRect pit = RectOf(NotNil(game->Canvas1At(cell))), view = RectOf(NotNil(game->Canvas2At(cell)));
         EXPECT_GE(view.left(), pit.left());
         EXPECT_LE(view.right(), pit.right());
         EXPECT_EQ(view.bottom(), pit.bottom() - 7);
+        // The art is drawn and checked against its own copy of these places.
+        EXPECT_EQ(pit, art::pitStrips[cell - 1]);
+        EXPECT_EQ(view, art::pieceViews[cell - 1]);
         for (int32_t other = cell + 1; other <= 9; ++other)
             EXPECT_FALSE(pit.intersects(RectOf(*game->Canvas1At(other)))) << "and pit " << other;
     }
