@@ -31,7 +31,12 @@ fail() {
         echo "FAIL: the test's X screen ${DISPLAY-} stopped answering, a fault of the machine, not the program ($*)"
         exit 1
     fi
-    echo "FAIL: $*"
+    local ended=''
+    if [[ -n $app ]] && ! kill -0 "$app" 2>/dev/null; then
+        wait "$app"
+        ended=" (the program had ended, with status $?)"
+    fi
+    echo "FAIL: $*$ended"
     import -window root "$PWD/e2e-failure.png" 2>/dev/null && echo "screen saved in $PWD/e2e-failure.png"
     [[ -s $work/app.log ]] && { echo "the program said:"; cat "$work/app.log"; }
     exit 1
