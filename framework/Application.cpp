@@ -5,9 +5,13 @@
 #include <QScreen>
 #include <QUrl>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <limits>
 #include <random>
+#include <string_view>
+#include <vector>
 
 #include "framework/Delegate.h"
 #include "framework/Menu.h"
@@ -46,10 +50,57 @@ std::shared_ptr<::ResourceFork> Application::ResourceFork() const {
     return fork;
 }
 
+namespace {
+// What Qt says while it starts, held back until it is known whether it found a display.
+struct StartMessages {
+    QtMessageHandler previous = nullptr;
+    std::vector<std::string> held;
+    bool noDisplay = false;
+};
+
+StartMessages& Starting() {
+    static StartMessages messages;
+    return messages;
+}
+
+void ReleaseStartMessages() {
+    for (const auto& line : Starting().held)
+        std::fprintf(stderr, "%s\n", line.c_str());
+    Starting().held.clear();
+}
+
+// Without a display Qt aborts with a plea to reinstall; one sentence says what is missing, and the status is 1.
+void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    auto& start = Starting();
+    if (type != QtFatalMsg) {
+        start.noDisplay |= context.category && std::string_view(context.category) == "qt.qpa.xcb" &&
+                           message.startsWith("could not connect to display");
+        start.held.push_back(qFormatLogMessage(type, context, message).toStdString());
+        return;
+    }
+    if (!start.noDisplay) {
+        ReleaseStartMessages();
+        start.previous(type, context, message);
+        return;
+    }
+    const std::string name = ProgramName();
+    const char* display = std::getenv("DISPLAY");
+    if (display && *display)
+        std::fprintf(stderr, "%s needs a graphical display, but none answered at DISPLAY=\"%s\".\n", name.c_str(),
+                     display);
+    else
+        std::fprintf(stderr, "%s needs a graphical display, but DISPLAY is not set.\n", name.c_str());
+    std::_Exit(1);  // Qt is half built: nothing may be torn down
+}
+}  // namespace
+
 void RuntimeInit(int& argc, char** argv) {
     auto& state = State();
     if (state.application) return;
+    Starting().previous = qInstallMessageHandler(HoldStartMessage);
     state.application = new QApplication(argc, argv);
+    qInstallMessageHandler(Starting().previous);
+    ReleaseStartMessages();
     // Windows are the program's to close; the run ends only through Quit.
     QApplication::setQuitOnLastWindowClosed(false);
     InstallShortcutFilter(*state.application);

@@ -23,8 +23,10 @@ struct WindowLists {
 };
 
 WindowLists& Lists() {
-    static WindowLists lists;
-    return lists;
+    // Never destroyed: when Qt ends the process from inside the event loop (its display gone), windows left
+    // here must not take their widgets down among the statics, after Qt's own are gone.
+    static auto* lists = new WindowLists;
+    return *lists;
 }
 
 void Forget(const Window& window) {

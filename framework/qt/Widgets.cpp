@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 
 #include "framework/Application.h"
 #include "framework/Controls.h"
@@ -64,6 +65,7 @@ void ContentWidget::mouseMoveEvent(QMouseEvent* event) {
 void ContentWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() != Qt::LeftButton) return;
+    lastPress_ = event->timestamp();
     const QPoint at = event->position().toPoint();
     pressedCanvas_.reset();
     pressedWindow_ = false;
@@ -76,6 +78,17 @@ void ContentWidget::mousePressEvent(QMouseEvent* event) {
             pressedWindow_ = owner_.Event_MouseDown(at.x(), at.y());
         }
     });
+}
+
+void ContentWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Qt sends a double-click's second press as this. When the first went to another window, one that the first
+    // click hid (the splash), the second is no click on this one: nothing is played before the board is seen.
+    const auto interval = static_cast<ulong>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (event->timestamp() - lastPress_ > interval) {
+        event->accept();
+        return;
+    }
+    mousePressEvent(event);
 }
 
 void ContentWidget::mouseReleaseEvent(QMouseEvent* event) {

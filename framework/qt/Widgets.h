@@ -22,6 +22,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     // While a button is held Qt sends no enter or leave; the moves that reach the content keep the hover true.
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -34,6 +35,7 @@ private:
     Window& owner_;
     std::weak_ptr<Canvas> pressedCanvas_;  // the canvas whose MouseDown asked for the MouseUp
     bool pressedWindow_ = false;           // the window's MouseDown asked for the MouseUp
+    ulong lastPress_ = 0;                  // the event time of the last left press taken here
 };
 
 class TopLevelWidget : public QWidget {
