@@ -82,6 +82,14 @@ brightness() {
     convert "$work/a.png" -format '%[fx:int(mean*1000)]' info:
 }
 dark() { (($(brightness "$1" "$2") == 0)); }
+# Whether the region of screenshot $1 shows the picture file $3 of the program's bundle.
+shows_picture() {
+    local picture=$(dirname "$program")/../Resources/$3 off
+    [[ -f $picture ]] || return 1
+    crop "$1" "$2" a
+    off=$(compare -metric AE -fuzz 8% "$work/a.png" "$picture" null: 2>&1 >/dev/null | cut -d' ' -f1)
+    [[ $off =~ ^[0-9]+$ ]] && ((off <= $(area "$2") / 100))
+}
 
 # Takes screenshot $1 until the region $3 has changed from screenshot $2.
 shot_when_changed() {
