@@ -33,10 +33,8 @@ struct State {
     bool operator==(const State&) const = default;
 };
 void PrintTo(const State& s, std::ostream* os) {
-    for (int32_t cell = 1; cell <= 9; ++cell)
-        *os << s.pits[cell];
-    *os << " turn " << s.turn << " computer " << s.computer << " shapes " << s.p1 << "," << s.p2 << " front "
-        << s.front;
+    *os << testing::PrintToString(s.pits) << " turn " << s.turn << " computer " << s.computer << " shapes " << s.p1
+        << "," << s.p2 << " front " << s.front;
 }
 
 // An action and what it should leave: keys typed, or a button clicked on a page of the panel (0: on the

@@ -28,12 +28,9 @@ TEST_F(GameWindow, AClickLandsOnThePitStripUnderItWhoseViewStandsSevenPixelsAbov
     }
     // Under piece views 2 and 5, beside piece view 2; in piece views 5 and 8 above their pits, on an indicator,
     // where the banner stands, in the board's corner: on no pit.
-    for (auto [at, cell] : {std::pair{QPoint(229, 105), 8},
-                            {QPoint(175, 157), 2},
-                            {QPoint(229, 80), 0},
-                            {QPoint(20, 20), 0},
-                            {QPoint(200, 20), 0},
-                            {QPoint(10, 200), 0}}) {
+    const std::pair<QPoint, int32_t> clicks[] = {{{229, 105}, 8}, {{175, 157}, 2}, {{229, 80}, 0},
+                                                 {{20, 20}, 0},   {{200, 20}, 0},  {{10, 200}, 0}};
+    for (auto [at, cell] : clicks) {
         game->Initialize();
         Mouse(*game, at);
         EXPECT_EQ(std::count(game->Pits.begin(), game->Pits.end(), 0), cell ? 10 : 11) << at.x() << "," << at.y();

@@ -45,8 +45,9 @@ protected:
     // A button as the user finds it: by its caption, on the page of the window's tab panel (0: on the window).
     static PushButton& Button(const Window& window, const std::string& caption, int32_t page = 0) {
         for (const auto& control : window.Controls())
-            if (auto button = std::dynamic_pointer_cast<PushButton>(control); button && button->Caption() == caption)
-                if (button->TabPanelIndex() == page) return *button;
+            if (auto button = std::dynamic_pointer_cast<PushButton>(control);
+                button && button->Caption() == caption && button->TabPanelIndex() == page)
+                return *button;
         throw std::runtime_error("no button " + caption);
     }
     static QPoint CentreOf(const RectControl& control) {
