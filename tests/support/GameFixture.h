@@ -1,38 +1,33 @@
 #pragma once
-// A fresh game window for each test, with the application object, its menu bar and the bundle's pictures in
-// place. Pits are clicked through their events; whole windows through the window system, as a user would.
+// A fresh game window, shown, for each test, with the application object, its menu bar and the bundle's
+// pictures in place. Clicks and keys reach the windows through Qt, as a user's do.
 
 #include "framework/Application.h"
-#include "framework/Controls.h"
 #include "framework/FolderItem.h"
-#include "framework/Picture.h"
 #include "framework/ResourceFork.h"
-#include "framework/Window.h"
 #include "framework/qt/Bridge.h"
 #include "game/Dialog1.h"
 #include "shell/App.h"
 #include "shell/Menu.h"
 
-#include <QImage>
-#include <QPoint>
 #include <QTest>
-#include <QWidget>
-#include <QWindow>
-#include <array>
 #include <gtest/gtest.h>
-#include <initializer_list>
-#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+using Pits = std::array<int32_t, 11>;
+
 class GameFixture : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         RuntimeSetApplicationFile(QUILLOMAR_BUNDLE_DIR "/bin/quillomar");
         auto app = std::make_shared<App>();
         app->SetMenuBar(Menu::Shared());
         RuntimeRegisterAppObject(app);
         game = Dialog1::Shared();
+        ASSERT_FALSE(game->Visible()) << "built hidden: the splash shows it";
+        game->Show();
     }
 
     void TearDown() override {
@@ -44,75 +39,54 @@ class GameFixture : public ::testing::Test {
         RuntimeSetApplicationFile("");
     }
 
-    // A press and release on pit `cell`, delivered as the window delivers them to the pit strip.
-    void ClickPit(int32_t cell) {
-        Canvas& pit = NotNil(game->Canvas1At(cell));
-        if (pit.RaiseEvent<bool, int32_t, int32_t>("MouseDown", 1, 1).value_or(false))
-            pit.RaiseVoidEvent<int32_t, int32_t>("MouseUp", 1, 1);
+    template <class T> static T& ControlOf(const Window& window, const std::string& name) {
+        return NotNil(Cast<T>(RuntimeWindowControlByName(window, name)));
     }
-    void ClickPits(std::initializer_list<int32_t> cells) {
-        for (int32_t cell : cells)
-            ClickPit(cell);
-    }
-    // The player to move takes the front row, the other answering in 4 and 5.
-    void FinishAGame() {
-        ClickPits({1, 4, 2, 5, 3});
-        ASSERT_TRUE(game->GameOver);
-    }
-
-    static std::array<int32_t, 11> Board(const std::vector<int32_t>& player1, const std::vector<int32_t>& player2) {
-        std::array<int32_t, 11> pits{};
-        for (int32_t cell : player1)
-            pits[cell] = 1;
-        for (int32_t cell : player2)
-            pits[cell] = 4;
-        return pits;
-    }
-    // Puts pieces straight on the board, as a game in progress would have left them.
-    void Place(const std::vector<int32_t>& player1, const std::vector<int32_t>& player2) {
-        for (int32_t cell : player1)
-            game->Pits[cell] = 1;
-        for (int32_t cell : player2)
-            game->Pits[cell] = 4;
-    }
-
-    int32_t PiecesOnBoard() const {
-        int32_t pieces = 0;
-        for (int32_t cell = 1; cell <= 9; ++cell)
-            pieces += game->Pits[cell] != 0;
-        return pieces;
-    }
-
-    bool BannerShown() const { return NotNil(game->Canvas3()).Visible(); }
-
-    template <class T> static std::shared_ptr<T> ControlOf(const Window& window, const std::string& name) {
-        return Cast<T>(RuntimeWindowControlByName(window, name));
+    // A button as the user finds it: by its caption, on the page of the window's tab panel (0: on the window).
+    static PushButton& Button(const Window& window, const std::string& caption, int32_t page = 0) {
+        for (const auto& control : window.Controls())
+            if (auto button = std::dynamic_pointer_cast<PushButton>(control);
+                button && button->Caption() == caption && button->TabPanelIndex() == page)
+                return *button;
+        throw std::runtime_error("no button " + caption);
     }
     static QPoint CentreOf(const RectControl& control) {
         return {control.Left() + control.Width() / 2, control.Top() + control.Height() / 2};
     }
 
-    // The pointer at a point of the window's content area, in window coordinates.
-    static void MoveTo(const Window& window, QPoint at) { QTest::mouseMove(Handle(window), Mapped(window, at)); }
-    static void PressAt(const Window& window, QPoint at) {
-        QTest::mousePress(Handle(window), Qt::LeftButton, {}, Mapped(window, at));
+    // A click near the bottom of pit `cell`'s strip, where the board shows the pit.
+    void ClickPit(int32_t cell) {
+        const Canvas& pit = NotNil(game->Canvas1At(cell));
+        Mouse(*game, {pit.Left() + pit.Width() / 2, pit.Top() + pit.Height() - 2});
     }
-    static void ReleaseAt(const Window& window, QPoint at) {
-        QTest::mouseRelease(Handle(window), Qt::LeftButton, {}, Mapped(window, at));
+    // The pointer moves to a point of the window's content area, in window coordinates, and there presses
+    // and releases its button (a click), or does one of the two, or neither.
+    static void Mouse(const Window& window, QPoint at, bool press = true, bool release = true) {
+        QWidget* top = TopLevelOf(window);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(top));
+        at = ContentOf(window)->mapTo(top, at);
+        QTest::mouseMove(top->windowHandle(), at);
+        if (press) QTest::mousePress(top->windowHandle(), Qt::LeftButton, {}, at);
+        if (release) QTest::mouseRelease(top->windowHandle(), Qt::LeftButton, {}, at);
     }
-    static void ClickAt(const Window& window, QPoint at) {
-        MoveTo(window, at);
-        PressAt(window, at);
-        ReleaseAt(window, at);
+    // Keys typed into the window ("Ctrl+T", "Return"): Ctrl-keys go through the framework's shortcut path,
+    // Return and Escape to the window's own buttons.
+    static void Type(const Window& window, const char* keys) {
+        QTest::keySequence(TopLevelOf(window), QKeySequence(keys));
+    }
+
+    static QImage Shot(const Window& window) {
+        return ContentOf(window)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    }
+    // Every opaque pixel of the picture stands unscaled in the shot with the picture's top left at `at`.
+    static bool Shows(const QImage& shot, QPoint at, const Picture& picture) {
+        const QImage image = ImageOf(picture).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) == 255 && (shot.pixel(at + QPoint(x, y)) ^ image.pixel(x, y)) & 0xFFFFFF)
+                    return false;
+        return true;
     }
 
     std::shared_ptr<Dialog1> game;
-
-  private:
-    static QWindow* Handle(const Window& window) {
-        QWidget* top = TopLevelOf(window);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(top));
-        return top->windowHandle();
-    }
-    static QPoint Mapped(const Window& window, QPoint at) { return ContentOf(window)->mapTo(TopLevelOf(window), at); }
 };
