@@ -1,6 +1,6 @@
 #pragma once
-// What the framework's widget tests share: a fixture that leaves the framework as it found it, window classes
-// of the tests' own, controls made as windows make theirs, a window that logs its handlers, and clicks.
+// What the framework's widget tests share: a window class of the tests' own that logs what reaches it, and a
+// fixture that leaves the framework as it found it.
 
 #include "framework/Application.h"
 #include "framework/Controls.h"
@@ -11,76 +11,60 @@
 #include "framework/Window.h"
 #include "framework/qt/Bridge.h"
 
-#include <QCoreApplication>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
-#include <string>
-#include <vector>
+#include <map>
 
 using Log = std::vector<std::string>;
-
-class FrameworkTest : public testing::Test {
-protected:
-    void TearDown() override {
-        RuntimeReleaseModuleObjects();
-        RuntimeCancelQuit();
-        RuntimeRegisterAppObject(nullptr);
-        RuntimeSetApplicationFile({});
-        QCoreApplication::processEvents();
-    }
-};
-
-// A window class of the tests, registered under Self::kClassName.
-template <class Self> class TestWindow : public Window {
-public:
-    static const ClassInfo& Lookup() {
-        static const ClassInfo& record = ClassRegistry::Register(ClassInfo(Self::kClassName, &Window::Lookup()));
-        return record;
-    }
-    const ClassInfo& ClassRecord() const override { return Lookup(); }
-};
 
 inline PropertyRecord Bounds(int32_t left, int32_t top, int32_t width, int32_t height, PropertyRecord more = {}) {
     more.insert(more.begin(), {{"Left", left}, {"Top", top}, {"Width", width}, {"Height", height}});
     return more;
 }
 
-template <class T>
-std::shared_ptr<T> MakeControl(Window& window, const std::string& name, const PropertyRecord& record) {
-    auto control = window.New<T>();
-    control->Constructor();
-    window.AddControl(name, control);
-    SetProperties(*control, record);
-    return control;
-}
-
-template <class T = MenuItem>
-std::shared_ptr<T> Entry(MenuItem& parent, const std::string& name, const std::string& text,
-                         const std::string& shortcut = "") {
-    auto item = std::make_shared<T>();
-    item->SetName(name);
-    item->SetText(text);
-    item->SetKeyboardShortcut(shortcut);
-    parent.Append(item);
-    return item;
-}
-
-// Its handlers log the control that fired and what they were given ("Pit[2].MouseDown(5,5)"); presses that
-// reach the window itself log as "Window". MouseDown asks for the MouseUp as canvasWantsUp or windowWantsUp say;
-// Paint only counts and draws.
-class LogWindow : public TestWindow<LogWindow> {
+// Logs the control that fired and what it was given ("Over.MouseDown(10,10)"), presses that reach the window
+// itself ("Window.MouseDown(...)"), the commands it handles ("Command") and its closing. Its layout is
+// `next` as it is built; its EnableMenuItems enables and checks the entries in `menuState` as they say.
+class LogWindow : public Window {
 public:
-    static constexpr const char* kClassName = "Tests.LogWindow";
+    static const ClassInfo& Lookup() {
+        static const ClassInfo& record = ClassRegistry::Register(ClassInfo("Tests.LogWindow", &Window::Lookup()));
+        return record;
+    }
+    const ClassInfo& ClassRecord() const override { return Lookup(); }
 
-    // A control whose events of these names are bound to the handlers below.
+    static inline PropertyRecord next;
+    // A window of this record, shown, with handlers for the commands `handled` names.
+    static std::shared_ptr<LogWindow> Make(const PropertyRecord& record = {}, const Log& handled = {}) {
+        auto window = RuntimeNewObject<LogWindow>();
+        next = record;
+        window->handled = handled;
+        window->Constructor();
+        window->Show();
+        return window;
+    }
+    void Layout() override { SetProperties(*this, next); }
+    void AddMenuHandlers(Window& window) override {
+        for (const auto& item : handled)
+            window.AddMenuHandler(item, RuntimeCreateDelegate(this, &LogWindow::Command, "(  ) as Boolean"));
+    }
+    void Event_EnableMenuItems() override {
+        for (const auto& [item, state] : menuState)
+            NotNil(MenuBar()->Lookup(item)).SetEnabled(state), NotNil(MenuBar()->Lookup(item)).SetChecked(state);
+    }
+    void Event_Close() override { log.push_back("Close"); }
+
+    // A control made as windows make theirs, its events of these names bound to the handlers below.
     template <class T>
-    std::shared_ptr<T> Add(const std::string& name, const PropertyRecord& record, const Log& events = {}) {
-        auto control = MakeControl<T>(*this, name, record);
+    std::shared_ptr<T> Add(const std::string& control, const PropertyRecord& record, const Log& events = {}) {
+        auto made = New<T>();
+        made->Constructor();
+        AddControl(control, made);
+        SetProperties(*made, record);
         for (const auto& event : events)
-            InstallInstanceEventHandler(*control, event, Handler(event));
-        return control;
+            InstallInstanceEventHandler(*made, event, Handler(event));
+        return made;
     }
     std::shared_ptr<Delegate> Handler(const std::string& event) {
         if (event == "MouseDown")
@@ -89,45 +73,55 @@ public:
         if (event == "Paint") return RuntimeCreateDelegate(this, &LogWindow::Paint, "( Graphics )");
         return RuntimeCreateDelegate(this, &LogWindow::Action, "(  )");
     }
-
     bool MouseDown(int32_t x, int32_t y) {
-        Note(At(".MouseDown", x, y));
-        if (nested) {
-            nested();
-            Note(".MouseDown again");  // the firing control survives a nested event
-        }
+        log.push_back(RuntimeSwapSelfAndMe()->Name() + At(".MouseDown", x, y));
+        if (nested) nested();  // the control that fired must be known again after it
         return canvasWantsUp;
     }
-    void MouseUp(int32_t x, int32_t y) { Note(At(".MouseUp", x, y)); }
-    void Action() { Note(".Action"); }
-    void Paint(Graphics& g) {
-        ++paints;
-        g.DrawPicture(drawing, 0, 0);
+    void MouseUp(int32_t x, int32_t y) { log.push_back(RuntimeSwapSelfAndMe()->Name() + At(".MouseUp", x, y)); }
+    void Action() { log.push_back(RuntimeSwapSelfAndMe()->Name() + ".Action"); }
+    void Paint(Graphics&) { ++paints; }
+    bool Command() {
+        log.push_back("Command");
+        return true;
     }
     bool Event_MouseDown(int32_t x, int32_t y) override {
-        log.push_back("Window" + At(".MouseDown", x, y));
+        log.push_back(At("Window.MouseDown", x, y));
         return windowWantsUp;
     }
-    void Event_MouseUp(int32_t x, int32_t y) override { log.push_back("Window" + At(".MouseUp", x, y)); }
+    void Event_MouseUp(int32_t x, int32_t y) override { log.push_back(At("Window.MouseUp", x, y)); }
 
-    Log log;
+    Log handled, log;
+    std::map<std::string, bool> menuState;
     bool canvasWantsUp = true, windowWantsUp = true;
-    std::function<void()> nested;      // run inside MouseDown
-    std::shared_ptr<Picture> drawing;  // what Paint draws
+    std::function<void()> nested;  // run inside MouseDown
     int paints = 0;
 
 private:
     static std::string At(const std::string& what, int32_t x, int32_t y) {
         return what + "(" + std::to_string(x) + "," + std::to_string(y) + ")";
     }
-    void Note(const std::string& what) {
-        auto self = RuntimeSwapSelfAndMe();
-        const int32_t index = self->Index();
-        log.push_back(self->Name() + (index == Control::kNoIndex ? "" : "[" + std::to_string(index) + "]") + what);
+};
+
+class FrameworkTest : public testing::Test {
+protected:
+    void TearDown() override {
+        RuntimeReleaseModuleObjects();
+        RuntimeCancelQuit();
+        RuntimeRegisterAppObject(nullptr);
+        RuntimeSetApplicationFile({});
+        LogWindow::next = {};
+        QCoreApplication::processEvents();
     }
 };
 
-// Never at 0,0: QTest reads a null point as the centre.
-inline void Click(const Window& window, int x, int y) {
-    QTest::mouseClick(ContentOf(window), Qt::LeftButton, {}, QPoint(x, y));
+// What escapes a handler is reported on standard error in one sentence naming it, and ends the run with status 1.
+inline void ExpectReported(const std::string& what, const std::string& name, const std::function<void()>& raise) {
+    RuntimeCancelQuit();
+    testing::internal::CaptureStderr();
+    raise();
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << what << ": " << report;
+    EXPECT_TRUE(report.ends_with(".\n") && report.find(name) != std::string::npos) << what << ": " << report;
+    EXPECT_TRUE(RuntimeQuitRequested() && RuntimeExitStatus() == 1) << what << ": " << RuntimeExitStatus();
 }

@@ -1,156 +1,82 @@
-// The menu model, shortcuts and commands routed to windows, the quit entry, and the menu bar's Qt view.
+// Menu commands: the state the frontmost window gives just before a shortcut or an opening menu, commands
+// routed to the frontmost window that handles them, the quit entry, and the menu bar's Qt view.
 #include "FrameworkTest.h"
 
 #include <QMenu>
 #include <QMenuBar>
-#include <map>
 
-namespace {
-
-Log menuLog;  // of every window, in order
-
-// Binds mnuNew, the back window mnuHvH too; its EnableMenuItems logs and sets the entries as the test says.
-template <bool Back> class CommandWindow : public TestWindow<CommandWindow<Back>> {
-public:
-    static constexpr const char* kClassName = Back ? "Tests.BackWindow" : "Tests.FrontWindow";
-    void AddMenuHandlers(Window& window) override {
-        window.AddMenuHandler("mnuNew", RuntimeCreateDelegate(this, &CommandWindow::mnuNew_Action, "(  ) as Boolean"));
-        if (Back)
-            window.AddMenuHandler("mnuHvH",
-                                  RuntimeCreateDelegate(this, &CommandWindow::mnuHvH_Action, "(  ) as Boolean"));
-    }
-    void Event_EnableMenuItems() override {
-        Ran("EnableMenuItems");
-        for (const auto& [name, state] : enable)
-            NotNil(this->MenuBar()->Lookup(name)).SetEnabled(state);
-        for (const auto& [name, state] : check)
-            NotNil(this->MenuBar()->Lookup(name)).SetChecked(state);
-    }
-    bool mnuNew_Action() { return Ran("mnuNew"); }
-    bool mnuHvH_Action() { return Ran("mnuHvH"); }
-    bool Ran(const std::string& what) {
-        menuLog.push_back((Back ? "Back." : "Front.") + what);
-        return true;
-    }
-
-    std::map<std::string, bool> enable, check;
-};
-using FrontWindow = CommandWindow<false>;
-using BackWindow = CommandWindow<true>;
-
-// File: New Game (Cmd+N), a separator, Quit (Cmd+Q); Options: Human vs Human (Cmd+H), Nobody's (Cmd+U).
+// File: New Game (Cmd+N), Quit (Cmd+Q); Options: Human vs Human (Cmd+2), Nobody's (Cmd+U).
 class Menus : public FrameworkTest {
 protected:
     void SetUp() override {
-        menuLog.clear();
-        bar = std::make_shared<MenuBar>();
-        auto file = Entry(*bar, "mnuFile", "File");
-        Entry(*file, "mnuNew", "New Game", "Cmd+N");
-        Entry(*file, "mnuDash", "-");
-        Entry<QuitMenuItem>(*file, "FileQuit", "Quit", "Cmd+Q")->SetAutoEnable(true);
-        auto options = Entry(*bar, "mnuOptions", "Options");
-        Entry(*options, "mnuHvH", "Human vs Human", "Cmd+H");
-        Entry(*options, "mnuUnbound", "Nobody's", "Cmd+U");
         RuntimeRegisterAppObject(std::make_shared<Application>());
         GetAppObject()->SetMenuBar(bar);
+        const std::vector<std::array<std::string, 4>> entries = {{"", "mnuFile", "File", ""},
+                                                                 {"mnuFile", "mnuNew", "New Game", "Cmd+N"},
+                                                                 {"mnuFile", "FileQuit", "Quit", "Cmd+Q"},
+                                                                 {"", "mnuOptions", "Options", ""},
+                                                                 {"mnuOptions", "mnuHvH", "Human vs Human", "Cmd+2"},
+                                                                 {"mnuOptions", "mnuUnbound", "Nobody's", "Cmd+U"}};
+        for (const auto& [parent, name, text, shortcut] : entries) {
+            auto item = name == "FileQuit" ? std::make_shared<QuitMenuItem>() : std::make_shared<MenuItem>();
+            item->SetName(name);
+            item->SetText(text);
+            item->SetKeyboardShortcut(shortcut);
+            item->SetAutoEnable(name == "FileQuit");
+            (parent.empty() ? *bar : NotNil(bar->Lookup(parent))).Append(item);
+        }
     }
-    std::shared_ptr<MenuBar> bar;
+    std::shared_ptr<MenuBar> bar = std::make_shared<MenuBar>();
 };
 
-}  // namespace
-
-TEST_F(Menus, FindEntriesByNameDirectlyOrThroughAllMenus) {
-    auto file = bar->Child("mnuFile");
-    ASSERT_NE(file, nullptr);
-    EXPECT_EQ(file->Child("mnuNew")->Text(), "New Game");
-    EXPECT_EQ(bar->Child("mnuNew"), nullptr) << "Child looks only one level down";
-    EXPECT_EQ(bar->Lookup("mnuNew"), file->Child("mnuNew"));
-    EXPECT_EQ(bar->Lookup("mnuUnbound"), bar->Child("mnuOptions")->Child("mnuUnbound"));
-    EXPECT_EQ(bar->Lookup("mnuNothing"), nullptr);
-    EXPECT_EQ(file->Item(-1), nullptr);
-    EXPECT_EQ(file->Item(3), nullptr);
-    EXPECT_THROW(file->Append(nullptr), NilObjectException);
-    EXPECT_FALSE(RuntimeChooseMenuItem(NotNil(bar->Lookup("mnuDash")))) << "a separator chose something";
-}
-
-TEST_F(Menus, AskTheFrontmostWindowForTheMenuStateBeforeAShortcutAndObeyIt) {
-    auto window = ImplicitWindow<FrontWindow>();
-    window->Show();
+TEST_F(Menus, ShortcutsObeyTheStateGivenJustBeforeAndGoToTheFrontmostWindowThatHandlesThemButNotPastADialog) {
+    auto back = LogWindow::Make({}, {"mnuNew", "mnuHvH"});
+    auto front = LogWindow::Make({}, {"mnuNew"});
     bar->Lookup("mnuNew")->SetEnabled(false);
-    window->enable = {{"mnuNew", true}};
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+N"));
-    window->enable = {{"mnuNew", false}};
+    back->menuState = {{"mnuNew", false}};
+    front->menuState = {{"mnuNew", true}};  // the frontmost window has the last word
+    for (Qt::Key key : {Qt::Key_N, Qt::Key_2, Qt::Key_U, Qt::Key_J})
+        QTest::keyClick(TopLevelOf(*front), key, Qt::ControlModifier);
+    for (Qt::KeyboardModifiers others :
+         {Qt::ControlModifier | Qt::ShiftModifier, Qt::KeyboardModifiers(Qt::AltModifier)})
+        QTest::keyClick(TopLevelOf(*front), Qt::Key_N, others);
+    front->menuState = {{"mnuNew", false}, {"FileQuit", false}};
     EXPECT_FALSE(RuntimeDispatchShortcut("Cmd+N"));
-    window->enable = {{"FileQuit", false}};
     EXPECT_FALSE(RuntimeDispatchShortcut("Cmd+Q")) << "even an auto-enabled entry obeys the window";
-    EXPECT_FALSE(RuntimeQuitRequested());
-    window->enable = {};
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+Q"));
+    auto dialog = LogWindow::Make({{"Frame", 1}});
+    EXPECT_FALSE(RuntimeDispatchShortcut("Cmd+2")) << "a command passed a dialog in front";
+    EXPECT_TRUE(RuntimeDispatchShortcut("ctrl+q"));
     EXPECT_TRUE(RuntimeQuitRequested()) << "the quit entry quits";
     EXPECT_EQ(RuntimeExitStatus(), 0);
-    EXPECT_EQ(menuLog, (Log{"Front.EnableMenuItems", "Front.mnuNew", "Front.EnableMenuItems", "Front.EnableMenuItems",
-                            "Front.EnableMenuItems"}));
+    EXPECT_EQ(front->log, Log{"Command"});
+    EXPECT_EQ(back->log, Log{"Command"});
+
+    auto gone = RuntimeNewObject<LogWindow>();  // a command handler that raises NilObjectException
+    dialog->AddMenuHandler("mnuUnbound", RuntimeCreateDelegate(gone.get(), &LogWindow::Command, "(  ) as Boolean"));
+    gone.reset();
+    ExpectReported("a command chosen by key", "NilObjectException",
+                   [&] { QTest::keyClick(TopLevelOf(*dialog), Qt::Key_U, Qt::ControlModifier); });
 }
 
-TEST_F(Menus, SendACommandToTheFrontmostWindowThatHandlesIt) {
-    auto back = ImplicitWindow<BackWindow>();
-    back->Show();
-    auto front = ImplicitWindow<FrontWindow>();
-    front->Show();
-    auto button = MakeControl<PushButton>(*front, "Button", Bounds(10, 10, 80, 24));
-    button->Widget()->setFocus();
-    QTest::keyClick(button->Widget(), Qt::Key_N, Qt::ControlModifier);  // taken once, wherever the focus is
-    for (const char* shortcut : {"Cmd+H", "ctrl+n"})                    // the front window binds no Cmd+H
-        EXPECT_TRUE(RuntimeDispatchShortcut(shortcut)) << shortcut;
-    for (const char* shortcut : {"Cmd+U", "Cmd+J", "Alt+N", "N"})  // unbound, no entry's, not the command key
-        EXPECT_FALSE(RuntimeDispatchShortcut(shortcut)) << shortcut;
-    back->Show();
-    EXPECT_TRUE(RuntimeDispatchShortcut("Cmd+N"));
-    // Every window that commands can reach updates the menus, the frontmost last.
-    EXPECT_EQ(menuLog, (Log{"Back.EnableMenuItems", "Front.EnableMenuItems", "Front.mnuNew", "Back.EnableMenuItems",
-                            "Front.EnableMenuItems", "Back.mnuHvH", "Back.EnableMenuItems", "Front.EnableMenuItems",
-                            "Front.mnuNew", "Back.EnableMenuItems", "Front.EnableMenuItems", "Front.EnableMenuItems",
-                            "Back.EnableMenuItems", "Back.mnuNew"}));
-    EXPECT_FALSE(RuntimeQuitRequested());
-}
-
-TEST_F(Menus, AreShownInADocumentWindowAndBroughtUpToDateAsTheyOpen) {
-    auto window = ImplicitWindow<BackWindow>();
-    window->Show();
+TEST_F(Menus, AreShownAboveTheContentOfADocumentWindowAndBroughtUpToDateAsTheyOpen) {
+    auto window = LogWindow::Make({{"Left", 120}, {"Top", 90}}, {"mnuNew", "mnuHvH"});
     auto* view = TopLevelOf(*window)->findChild<QMenuBar*>();
     ASSERT_NE(view, nullptr);
-    ASSERT_EQ(view->actions().size(), 2);
-    EXPECT_EQ(view->actions().at(1)->text(), "Options");
+    EXPECT_EQ(ContentOf(*window)->mapToGlobal(QPoint(0, 0)), QPoint(120, 90)) << "Left and Top place the content";
     const QList<QAction*> file = view->actions().at(0)->menu()->actions();
     const QList<QAction*> options = view->actions().at(1)->menu()->actions();
-    ASSERT_EQ(file.size(), 3);
-    EXPECT_TRUE(file.at(1)->isSeparator());
-    EXPECT_EQ(file.at(2)->text(), "Quit\tCtrl+Q");
-    auto open = [&] {
+    ASSERT_EQ(file.size(), 2);
+    EXPECT_EQ(file.at(1)->text(), "Quit\tCtrl+Q");
+    for (bool on : {true, false, true}) {
+        window->menuState = {{"mnuNew", on}, {"mnuHvH", on}};
         for (QAction* title : view->actions())
             emit title->menu()->aboutToShow();
-    };
-
-    window->enable = {{"mnuNew", false}};
-    window->check = {{"mnuHvH", true}};
-    open();
-    EXPECT_FALSE(file.at(0)->isEnabled());
-    EXPECT_TRUE(file.at(2)->isEnabled());
-    EXPECT_TRUE(options.at(0)->isChecked());
-    EXPECT_FALSE(options.at(1)->isEnabled()) << "no window handles it";
-    window->enable = {{"mnuNew", true}};
-    window->check = {{"mnuHvH", false}};
-    open();
-    EXPECT_TRUE(file.at(0)->isEnabled());
-    EXPECT_FALSE(options.at(0)->isChecked());
-    file.at(0)->trigger();
-    EXPECT_EQ(menuLog.back(), "Back.mnuNew");
-
-    for (const PropertyRecord& record : {PropertyRecord{{"Frame", 5}}, PropertyRecord{{"MenuBarVisible", false}}}) {
-        auto plain = RuntimeNewObject<FrontWindow>();
-        plain->Constructor();
-        SetProperties(*plain, record);
-        plain->Show();
-        EXPECT_EQ(TopLevelOf(*plain)->findChild<QMenuBar*>(), nullptr);
+        EXPECT_EQ(file.at(0)->isEnabled(), on);
+        EXPECT_EQ(options.at(0)->isChecked(), on);
+        EXPECT_FALSE(options.at(1)->isEnabled()) << "no window handles it";
     }
+    file.at(0)->trigger();
+    EXPECT_EQ(window->log, Log{"Command"});
+    for (int32_t frame : {5, 1})
+        EXPECT_EQ(TopLevelOf(*LogWindow::Make({{"Frame", frame}}))->findChild<QMenuBar*>(), nullptr);
 }
