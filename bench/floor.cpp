@@ -26,7 +26,25 @@ class Splash : public QWidget {
 protected:
     void mouseReleaseEvent(QMouseEvent*) override {
         auto* game = new QMainWindow;
-        for (const char* title : {"File", "Options"}) game->menuBar()->addMenu(title)->addAction("Quit");
+        // The game's own menus and shortcuts, so that both windows carry the same.
+        const char* entries[][3] = {{"File", "New Game", "Ctrl+N"},
+                                    {"File", "-", ""},
+                                    {"File", "Quit", "Ctrl+Q"},
+                                    {"Options", "Switch Turns", "Ctrl+T"},
+                                    {"Options", "-", ""},
+                                    {"Options", "Human Vs Human", "Ctrl+2"},
+                                    {"Options", "Human Vs Computer", "Ctrl+1"},
+                                    {"Options", "-", ""},
+                                    {"Options", "Shapes", "Ctrl+S"},
+                                    {"Options", "About Quillomar", "Ctrl+A"}};
+        QMenu* menu = nullptr;
+        for (const auto& [title, text, shortcut] : entries) {
+            if (!menu || menu->title() != title) menu = game->menuBar()->addMenu(title);
+            if (text[0] == '-')
+                menu->addSeparator();
+            else
+                menu->addAction(text)->setShortcut(QKeySequence(shortcut));
+        }
         game->setCentralWidget(new Board);
         game->centralWidget()->setFixedSize(454, 215);
         game->show();

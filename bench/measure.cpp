@@ -58,7 +58,9 @@ bool WaitFor(const std::function<bool(const XEvent&)>& match, int timeoutMs) {
     }
 }
 
-void Settle(int ms) { WaitFor([](const XEvent&) { return false; }, ms); }
+void Settle(int ms) {
+    WaitFor([](const XEvent&) { return false; }, ms);
+}
 
 Window MappedWindow(Window other) {
     Window mapped = 0;
@@ -177,7 +179,8 @@ void RunOnce(const char* program, Samples& out, bool idle) {
             auto found = after.find(tid);
             out.wakeups += found == after.end() ? 1 : found->second - count;  // a thread that ended woke to end
         }
-        for (const auto& [tid, count] : after) out.wakeups += before.count(tid) ? 0 : count;
+        for (const auto& [tid, count] : after)
+            out.wakeups += before.count(tid) ? 0 : count;
     }
     XDamageDestroy(display, damage);
     damage = 0;
@@ -234,8 +237,8 @@ int main(int argc, char** argv) {
     std::printf("%-36s %7.2f %27s p99 < 3 ms     %s\n", "pit click to repaint, p99", p99, "",
                 p99 < 3.0 ? "met" : "NOT MET");
     const double rss = Percentile(quillomar.rss, 0.5), rssFloor = Percentile(floor.rss, 0.5);
-    std::printf("%-36s %7.1f %17.1f %13s+%.1f MiB <= +2  %s\n", "peak RSS, game window open (MiB)", rss, rssFloor,
-                "", rss - rssFloor, rss - rssFloor <= 2.0 ? "met" : "NOT MET");
+    std::printf("%-36s %7.1f %17.1f %13s+%.1f MiB <= +2  %s\n", "peak RSS, game window open (MiB)", rss, rssFloor, "",
+                rss - rssFloor, rss - rssFloor <= 2.0 ? "met" : "NOT MET");
     std::printf("%-36s %4ld, %3.0f %14ld, %3.0f %20s  %s\n", "idle 10 s: wake-ups, CPU ms", quillomar.wakeups,
                 quillomar.idleCpu, floor.wakeups, floor.idleCpu, "0",
                 quillomar.wakeups == 0 && quillomar.idleCpu == 0 ? "met" : "NOT MET");
