@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <limits>
 #include <random>
 #include <string_view>
@@ -151,13 +150,14 @@ void QuitAfterFailure() {
 void UnhandledException(const std::exception& error) {
     const auto* runtime = dynamic_cast<const RuntimeException*>(&error);
     std::string name = runtime ? runtime->Name() : "exception";
-    std::cerr << ProgramName() << " stopped because of an unhandled " << name << ": " << error.what() << "."
-              << std::endl;
+    // stdio, not iostream: the stream library would cost every run memory for this one message.
+    std::fprintf(stderr, "%s stopped because of an unhandled %s: %s.\n", ProgramName().c_str(), name.c_str(),
+                 error.what());
     QuitAfterFailure();
 }
 
 void UnhandledException() {
-    std::cerr << ProgramName() << " stopped because of an unhandled exception of unknown kind." << std::endl;
+    std::fprintf(stderr, "%s stopped because of an unhandled exception of unknown kind.\n", ProgramName().c_str());
     QuitAfterFailure();
 }
 

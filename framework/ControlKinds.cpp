@@ -36,9 +36,11 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
+        auto backdrop = owner_.Backdrop();
+        if (!backdrop && !owner_.HandlesEvent("Paint")) return;  // nothing to draw: not even a painter
         QPainter painter(this);
-        if (auto backdrop = owner_.Backdrop()) painter.drawImage(0, 0, ImageOf(*backdrop));
+        if (backdrop) DrawBackdrop(painter, ImageOf(*backdrop), event->region());
         Graphics graphics(painter, owner_.Width(), owner_.Height());
         Guarded([&] { owner_.RaiseVoidEvent<Graphics&>("Paint", graphics); });
     }

@@ -1,7 +1,6 @@
 #include "framework/FolderItem.h"
 
 #include <QCoreApplication>
-#include <QImageReader>
 #include <system_error>
 
 #include "framework/qt/Bridge.h"
@@ -51,11 +50,9 @@ std::shared_ptr<FolderItem> FolderItem::Parent() const {
 std::shared_ptr<Picture> FolderItem::OpenAsPicture() const {
     std::error_code error;
     if (!fs::is_regular_file(path_, error)) return nullptr;
-    QImageReader reader(QString::fromStdString(path_.string()));
-    QImage image = reader.read();
     ++PictureReads();
-    if (image.isNull()) return nullptr;
-    return PictureFromImage(image);
+    return ReadPicture(QString::fromStdString(path_.string()),
+                       QByteArray::fromStdString(path_.extension().string()).mid(1));
 }
 
 std::shared_ptr<FolderItem> RuntimeApplicationFile() {

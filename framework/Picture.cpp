@@ -1,5 +1,6 @@
 #include "framework/Picture.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 #include "framework/qt/Bridge.h"
@@ -17,6 +18,7 @@ int32_t Picture::Height() const { return pixels_->loaded.height(); }
 
 void Picture::SetTransparent(int32_t mode) {
     transparent_ = mode;
+    pixels_->scaled.clear();
     if (mode != 1) {
         pixels_->shown = pixels_->loaded;
         return;
@@ -37,7 +39,46 @@ std::shared_ptr<Picture> PictureFromImage(const QImage& image) {
     return picture;
 }
 
+std::shared_ptr<Picture> ReadPicture(const QString& path, const QByteArray& format) {
+    // No probing: it would try other decoders, and load their libraries, before settling on the format.
+    QImageReader reader(path, format.toLower());
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    return image.isNull() ? nullptr : PictureFromImage(image);
+}
+
 const QImage& ImageOf(const Picture& picture) { return picture.Image().shown; }
+
+namespace {
+constexpr size_t kScaledKept = 8;  // a shape is drawn at a handful of sizes
+
+const QImage& ScaledCopy(Picture::Pixels& pixels, const QRect& source, const QSize& size) {
+    for (const auto& copy : pixels.scaled)
+        if (copy.source == source && copy.size == size) return copy.image;
+    if (pixels.scaled.size() == kScaledKept) pixels.scaled.erase(pixels.scaled.begin());
+    // Drawn as a smooth draw would draw it, over transparency, so that the copy looks the same; Qt filters
+    // premultiplied pixels at about half the cost, to the same result.
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), size), pixels.shown.convertToFormat(image.format()), source);
+    painter.end();
+    pixels.scaled.push_back({source, size, std::move(image)});
+    return pixels.scaled.back().image;
+}
+}  // namespace
+
+void DrawBackdrop(QPainter& painter, const QImage& image, const QRegion& region) {
+    // Rectangle by rectangle, each a plain copy: under a clip of several rectangles Qt blends span by span,
+    // and starts threads to do it.
+    painter.save();
+    for (const QRect& rect : region) {
+        painter.setClipRect(rect);
+        painter.drawImage(rect.topLeft(), image, rect);
+    }
+    painter.restore();
+}
 
 void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int32_t x, int32_t y, int32_t width,
                            int32_t height, int32_t sourceX, int32_t sourceY, int32_t sourceWidth,
@@ -47,6 +88,8 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int32_t x, i
     const QRect target(x, y, own(width, picture->Width()), own(height, picture->Height()));
     const QRect source(sourceX, sourceY, own(sourceWidth, picture->Width()), own(sourceHeight, picture->Height()));
     if (target.width() <= 0 || target.height() <= 0 || source.width() <= 0 || source.height() <= 0) return;
-    painter_.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter_.drawImage(target, ImageOf(*picture), source);
+    if (target.size() == source.size())
+        painter_.drawImage(target.topLeft(), ImageOf(*picture), source);
+    else
+        painter_.drawImage(target.topLeft(), ScaledCopy(picture->Image(), source, target.size()));
 }

@@ -1,6 +1,5 @@
 #include "framework/ResourceFork.h"
 
-#include <QImage>
 #include <QString>
 
 #include "framework/qt/Bridge.h"
@@ -12,7 +11,5 @@ const ClassInfo& ResourceFork::Lookup() {
 
 std::shared_ptr<Picture> ResourceFork::Getcicn(int32_t id) const {
     // The icons are compiled into the program as ":/shapes/<id>.png"; the image data is shared, not copied.
-    QImage image(QStringLiteral(":/shapes/%1.png").arg(id));
-    if (image.isNull()) return nullptr;
-    return PictureFromImage(image);
+    return ReadPicture(QStringLiteral(":/shapes/%1.png").arg(id), "png");
 }

@@ -17,10 +17,10 @@
 
 ContentWidget::ContentWidget(Window& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
 
-void ContentWidget::paintEvent(QPaintEvent*) {
+void ContentWidget::paintEvent(QPaintEvent* event) {
     if (auto backdrop = owner_.Backdrop()) {
         QPainter painter(this);
-        painter.drawImage(0, 0, ImageOf(*backdrop));
+        DrawBackdrop(painter, ImageOf(*backdrop), event->region());
     }
 }
 

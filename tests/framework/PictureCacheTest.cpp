@@ -1,0 +1,56 @@
+// Pictures drawn scaled look as a smooth draw of the picture does, at each size and part in turn, and picture
+// files are read only as the format their name gives.
+#include "FrameworkTest.h"
+
+#include <QPainter>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <functional>
+
+namespace {
+QImage OverGrey(const std::function<void(QPainter&)>& draw) {
+    QImage surface(100, 100, QImage::Format_ARGB32_Premultiplied);
+    surface.fill(Qt::gray);
+    QPainter painter(&surface);
+    draw(painter);
+    return surface;
+}
+}  // namespace
+
+TEST(ScaledPictures, LookAsASmoothDrawAtEachSizeAndPartInTurnAndAfterWhiteTurnsTransparent) {
+    QImage shape(64, 64, QImage::Format_RGB32);
+    shape.fill(Qt::white);
+    QPainter(&shape).fillRect(8, 8, 40, 48, QColor(200, 30, 60));
+    const auto picture = PictureFromImage(shape);
+    const QRect whole(0, 0, 64, 64), right(32, 0, 32, 64);
+    // Sizes and parts come back, so that a copy kept under the wrong key would show.
+    const std::pair<QRect, int> draws[] = {{whole, 80}, {whole, 30}, {whole, 80}, {right, 30}, {whole, 30}};
+    for (int transparent : {0, 1}) {
+        picture->SetTransparent(transparent);
+        for (const auto& [source, size] : draws) {
+            const QImage drawn = OverGrey([&](QPainter& p) {
+                Graphics(p, 100, 100)
+                    .DrawPicture(picture, 5, 5, size, size, source.x(), source.y(), source.width(), source.height());
+            });
+            const QImage smooth = OverGrey([&](QPainter& p) {
+                p.setRenderHint(QPainter::SmoothPixmapTransform);
+                p.drawImage(QRect(5, 5, size, size), ImageOf(*picture), source);
+            });
+            int worst = 0;
+            for (int y = 0; y < 100; ++y)
+                for (int x = 0; x < 100; ++x)
+                    for (int shift : {0, 8, 16})
+                        worst = std::max(worst, std::abs(int(drawn.pixel(x, y) >> shift & 0xFF) -
+                                                         int(smooth.pixel(x, y) >> shift & 0xFF)));
+            EXPECT_LE(worst, 2) << "transparent " << transparent << ", " << size << " from x " << source.x();
+        }
+    }
+}
+
+TEST(PictureFiles, AreReadOnlyAsTheFormatTheirNameGives) {
+    QTemporaryDir folder;
+    QImage image(6, 4, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(folder.filePath("Png.bmp"), "PNG"));
+    EXPECT_EQ(FolderItem(folder.filePath("Png.bmp").toStdString()).OpenAsPicture(), nullptr);
+}
