@@ -2,6 +2,7 @@
 // files are read only as the format their name gives.
 #include "FrameworkTest.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -47,10 +48,14 @@ TEST(ScaledPictures, LookAsASmoothDrawAtEachSizeAndPartInTurnAndAfterWhiteTurnsT
     }
 }
 
-TEST(PictureFiles, AreReadOnlyAsTheFormatTheirNameGives) {
+TEST(PictureFiles, AreReadOnlyAsTheFormatTheirNameGivePixelForPixelAndWholeOrNotAtAll) {
     QTemporaryDir folder;
-    QImage image(6, 4, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    ASSERT_TRUE(image.save(folder.filePath("Png.bmp"), "PNG"));
+    QImage image(7, 3, QImage::Format_RGB32);  // an odd width pads each row of the file
+    for (int i = 0; i < 21; ++i) image.setPixel(i % 7, i / 7, qRgb(i * 12, 255 - i * 9, i * 5));
+    ASSERT_TRUE(image.save(folder.filePath("Png.bmp"), "PNG") && image.save(folder.filePath("Good.bmp"), "BMP"));
     EXPECT_EQ(FolderItem(folder.filePath("Png.bmp").toStdString()).OpenAsPicture(), nullptr);
+    EXPECT_EQ(ImageOf(NotNil(FolderItem(folder.filePath("Good.bmp").toStdString()).OpenAsPicture())), image);
+    QFile cut(folder.filePath("Good.bmp"));
+    ASSERT_TRUE(cut.resize(70));  // the rows end early
+    EXPECT_EQ(FolderItem(folder.filePath("Good.bmp").toStdString()).OpenAsPicture(), nullptr);
 }
