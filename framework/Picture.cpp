@@ -69,10 +69,11 @@ std::optional<QImage> ReadPlainBmp(const QString& path) {
 }  // namespace
 
 std::shared_ptr<Picture> ReadPicture(const QString& path, const QByteArray& format) {
-    if (format.toLower() == "bmp")
+    const QByteArray kind = format.toLower();
+    if (kind == "bmp")
         if (auto image = ReadPlainBmp(path)) return image->isNull() ? nullptr : PictureFromImage(*image);
     // No probing: it would try other decoders, and load their libraries, before settling on the format.
-    QImageReader reader(path, format.toLower());
+    QImageReader reader(path, kind);
     reader.setAutoDetectImageFormat(false);
     const QImage image = reader.read();
     return image.isNull() ? nullptr : PictureFromImage(image);
