@@ -97,6 +97,8 @@ void RuntimeInit(int& argc, char** argv) {
     auto& state = State();
     if (state.application) return;
     Starting().previous = qInstallMessageHandler(HoldStartMessage);
+    // Menu bars belong to their windows; without this each new bar first asks the session bus for a global menu.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     state.application = new QApplication(argc, argv);
     qInstallMessageHandler(Starting().previous);
     ReleaseStartMessages();

@@ -109,6 +109,11 @@ Window::Native::Native(Window& owner) : top(std::make_unique<TopLevelWidget>(own
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     content = new ContentWidget(owner, top.get());
+    // Hidden until the window is first on screen (see Show), keeping its place in the layout meanwhile.
+    QSizePolicy policy = content->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    content->setSizePolicy(policy);
+    content->hide();
     layout->addWidget(content);
 }
 
@@ -162,6 +167,9 @@ void Window::Show() {
     top.setWindowTitle(QString::fromStdString(title_));
     ApplyGeometry();
     top.show();
+    // Only now the content and its controls: Qt tells the accessibility bus of each widget shown, and its first
+    // message waits on the session bus for milliseconds, which the window need not wait for to appear.
+    native_->content->show();
     top.raise();
     top.activateWindow();
     RuntimeBringToFront(*this);

@@ -5,7 +5,9 @@
 #include "Art.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QtEndian>
 #include <cstdio>
 
 namespace {
@@ -21,6 +23,39 @@ bool savePicture(const QImage& image, const QDir& dir, const QString& name) {
     return save(image.convertToFormat(QImage::Format_RGB32), dir.filePath(name), "BMP");
 }
 
+// Shapes keep their transparency: a 32-bit BMP, bottom up, with the standard blue-green-red-alpha masks (a
+// version 4 header), which the game reads in place from inside the program.
+bool saveShape(const QImage& shape, const QString& path) {
+    const QImage image = shape.convertToFormat(QImage::Format_ARGB32);
+    const quint32 header = 108, offset = 14 + header, size = offset + 4 * image.width() * image.height();
+    QByteArray bytes(int(size), '\0');
+    auto put16 = [&](int at, quint16 value) { qToLittleEndian(value, bytes.data() + at); };
+    auto put32 = [&](int at, quint32 value) { qToLittleEndian(value, bytes.data() + at); };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, size);
+    put32(10, offset);
+    put32(14, header);
+    put32(18, quint32(image.width()));
+    put32(22, quint32(image.height()));
+    put16(26, 1);   // planes
+    put16(28, 32);  // bits per pixel
+    put32(30, 3);   // bit fields
+    put32(34, size - offset);
+    for (const auto& [at, mask] : {std::pair{54, 0x00FF0000u}, {58, 0x0000FF00u}, {62, 0x000000FFu}, {66, 0xFF000000u}})
+        put32(at, mask);
+    put32(70, 0x73524742);  // 'sRGB'
+    for (int y = 0; y < image.height(); ++y) {
+        const int row = int(offset) + 4 * image.width() * (image.height() - 1 - y);
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) put32(row + 4 * x, line[x]);
+    }
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) return true;
+    std::fprintf(stderr, "quillomar-art: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 int writeAll(const QString& picturesDir, const QString& shapesDir) {
     const QDir pictures(picturesDir), shapes(shapesDir);
     if (!pictures.mkpath(".") || !shapes.mkpath(".")) {
@@ -32,8 +67,7 @@ int writeAll(const QString& picturesDir, const QString& shapesDir) {
               savePicture(art::drawSplash(), pictures, "Splash.bmp") &&
               savePicture(art::drawLogo(), pictures, "MorvLogo2x1.bmp");
     for (int id = art::firstShape; ok && id < art::firstShape + art::shapeCount; ++id)
-        ok = save(art::drawShape(id).convertToFormat(QImage::Format_ARGB32),
-                  shapes.filePath(QString("%1.png").arg(id)), "PNG");
+        ok = saveShape(art::drawShape(id), shapes.filePath(QString("%1.bmp").arg(id)));
     return ok ? 0 : 1;
 }
 

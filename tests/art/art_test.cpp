@@ -19,7 +19,7 @@ using art::firstShape, art::shapeCount, art::shapeSize;
 namespace {
 
 QString picturePath(const char* name) { return QString(QUILLOMAR_PICTURES_DIR "/") + name; }
-QString shapePath(int id) { return QString(QUILLOMAR_SHAPES_DIR "/%1.png").arg(id); }
+QString shapePath(int id) { return QString(QUILLOMAR_SHAPES_DIR "/%1.bmp").arg(id); }
 constexpr std::array pictures{"Board.bmp", "GameOver.bmp", "Splash.bmp", "MorvLogo2x1.bmp"};
 
 // The sum of a measure over the pixels of an area.
@@ -248,7 +248,7 @@ TEST(ArtTool, DrawsTheSameArtEveryTimeAndAReviewSheet) {
     for (const char* name : pictures)
         EXPECT_EQ(contents(out.filePath("pictures/") + name), contents(picturePath(name))) << name;
     for (int id = firstShape; id < firstShape + shapeCount; ++id)
-        EXPECT_EQ(contents(out.filePath("shapes/%1.png").arg(id)), contents(shapePath(id))) << id;
+        EXPECT_EQ(contents(out.filePath("shapes/%1.bmp").arg(id)), contents(shapePath(id))) << id;
 
     ASSERT_TRUE(runArtTool({"--preview", out.filePath("sheet.png")}));
     const QImage sheet(out.filePath("sheet.png"));

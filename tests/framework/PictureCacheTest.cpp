@@ -1,6 +1,7 @@
 // Pictures drawn scaled look as a smooth draw of the picture does, at each size and part in turn, and picture
-// files are read only as the format their name gives.
+// files, and the shapes inside the program, are read only as the format their name gives.
 #include "FrameworkTest.h"
+#include "framework/ResourceFork.h"
 
 #include <QFile>
 #include <QPainter>
@@ -58,4 +59,16 @@ TEST(PictureFiles, AreReadOnlyAsTheFormatTheirNameGivePixelForPixelAndWholeOrNot
     QFile cut(folder.filePath("Good.bmp"));
     ASSERT_TRUE(cut.resize(70));  // the rows end early
     EXPECT_EQ(FolderItem(folder.filePath("Good.bmp").toStdString()).OpenAsPicture(), nullptr);
+}
+
+TEST(PictureFiles, ShapesAreReadInPlaceAsTheGeneralReaderReadsThemTransparencyIncluded) {
+    const ResourceFork fork;
+    for (int id = 128; id <= 151; ++id) {
+        const QImage general = QImage(QStringLiteral(":/shapes/%1.bmp").arg(id), "BMP");
+        ASSERT_TRUE(general.hasAlphaChannel()) << id;
+        const QImage ours = ImageOf(NotNil(fork.Getcicn(id))).convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(ours, general.convertToFormat(QImage::Format_ARGB32)) << id;
+        EXPECT_EQ(qAlpha(ours.pixel(0, 63)), 0) << id;  // a corner, outside every shape
+    }
+    EXPECT_EQ(fork.Getcicn(127), nullptr);
 }
