@@ -174,8 +174,7 @@ void AddEntries(QMenu& menu, const MenuItem& model) {
 }  // namespace
 
 QMenuBar* BuildMenuBarView(const MenuBar& model, QWidget& parent) {
-    auto* bar = new QMenuBar(&parent);
-    bar->setNativeMenuBar(false);  // the menu bar belongs to the window here
+    auto* bar = new QMenuBar(&parent);  // in the window: the application never uses a native menu bar
     for (int32_t i = 0; i < model.Count(); ++i) {
         auto title = model.Item(i);
         QMenu* menu = bar->addMenu(QString::fromStdString(title->Text()));

@@ -12,10 +12,13 @@
 
 namespace {
 
+bool written(bool ok, const QString& path) {
+    if (!ok) std::fprintf(stderr, "quillomar-art: cannot write %s\n", qPrintable(path));
+    return ok;
+}
+
 bool save(const QImage& image, const QString& path, const char* format) {
-    if (image.save(path, format)) return true;
-    std::fprintf(stderr, "quillomar-art: cannot write %s\n", qPrintable(path));
-    return false;
+    return written(image.save(path, format), path);
 }
 
 // The game reads plain 24-bit pictures; an opaque RGB32 image is written as that.
@@ -51,9 +54,7 @@ bool saveShape(const QImage& shape, const QString& path) {
         for (int x = 0; x < image.width(); ++x) put32(row + 4 * x, line[x]);
     }
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) return true;
-    std::fprintf(stderr, "quillomar-art: cannot write %s\n", qPrintable(path));
-    return false;
+    return written(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), path);
 }
 
 int writeAll(const QString& picturesDir, const QString& shapesDir) {
