@@ -231,7 +231,7 @@ int main(int argc, char** argv) {
     std::printf("%-36s %7s %7s   %7s %7s   %5s   %-13s  %s\n", "measure", "median", "p99", "median", "p99", "ratio",
                 "goal", "met");
     Row("start to splash mapped", quillomar.start, floor.start, 1.10);
-    Row("splash click to game window mapped", quillomar.open, floor.open, 1.00);
+    Row("splash click to game window mapped", quillomar.open, floor.open, 1.10);
     Row("pit click to repaint", quillomar.click, floor.click, 1.20);
     const double p99 = Percentile(quillomar.click, 0.99);
     std::printf("%-36s %7.2f %27s p99 < 3 ms     %s\n", "pit click to repaint, p99", p99, "",

@@ -12,8 +12,8 @@
 struct Picture::Pixels {
     QImage loaded;  // as read or made
     QImage shown;   // what drawing uses: the loaded image, or with white made transparent
-    // Smooth-scaled, premultiplied copies of parts of shown, made at the first draw at each size: a paint
-    // at a size seen before is then a plain copy.
+    // Smooth-scaled, premultiplied copies of parts of shown, made at the first draw at each size and device
+    // pixel ratio: a paint at a size seen before is then a plain copy. size is in the painter's own pixels.
     struct Scaled {
         QRect source;
         QSize size;
