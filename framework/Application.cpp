@@ -50,11 +50,11 @@ std::shared_ptr<::ResourceFork> Application::ResourceFork() const {
 }
 
 namespace {
-// What Qt says while it starts, held back until it is known whether it found a display.
+// What Qt says while it starts, held back until it is known whether it started.
 struct StartMessages {
     QtMessageHandler previous = nullptr;
     std::vector<std::string> held;
-    bool noDisplay = false;
+    std::string platform;  // the platform Qt tries, as given
 };
 
 StartMessages& Starting() {
@@ -68,23 +68,29 @@ void ReleaseStartMessages() {
     Starting().held.clear();
 }
 
-// Without a display Qt aborts with a plea to reinstall; one sentence says what is missing, and the status is 1.
+// As Qt picks it: a -platform argument, else QT_QPA_PLATFORM, else the X display.
+std::string PlatformTried(int argc, char** argv) {
+    std::string platform = "xcb";
+    if (const char* named = std::getenv("QT_QPA_PLATFORM"); named && *named) platform = named;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string_view(argv[i]) == "-platform" || std::string_view(argv[i]) == "--platform") platform = argv[++i];
+    return platform;
+}
+
+// A fatal message while Qt starts means no window can be shown, whatever its words: Qt would abort with a plea
+// to reinstall. Instead one sentence names the display or platform tried, and the status is 1.
 void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     auto& start = Starting();
     if (type != QtFatalMsg) {
-        start.noDisplay |= context.category && std::string_view(context.category) == "qt.qpa.xcb" &&
-                           message.startsWith("could not connect to display");
         start.held.push_back(qFormatLogMessage(type, context, message).toStdString());
-        return;
-    }
-    if (!start.noDisplay) {
-        ReleaseStartMessages();
-        start.previous(type, context, message);
         return;
     }
     const std::string name = ProgramName();
     const char* display = std::getenv("DISPLAY");
-    if (display && *display)
+    if (start.platform != "xcb" && !start.platform.starts_with("xcb:"))
+        std::fprintf(stderr, "%s cannot show a window: the display platform \"%s\" could not be started.\n",
+                     name.c_str(), start.platform.c_str());
+    else if (display && *display)
         std::fprintf(stderr, "%s needs a graphical display, but none answered at DISPLAY=\"%s\".\n", name.c_str(),
                      display);
     else
@@ -96,6 +102,7 @@ void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
 void RuntimeInit(int& argc, char** argv) {
     auto& state = State();
     if (state.application) return;
+    Starting().platform = PlatformTried(argc, argv);
     Starting().previous = qInstallMessageHandler(HoldStartMessage);
     // Menu bars belong to their windows; without this each new bar first asks the session bus for a global menu.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);

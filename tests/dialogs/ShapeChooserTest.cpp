@@ -27,7 +27,7 @@ TEST_F(ShapeChooser, EachPagePreviewsItsPlayersShapeWhole) {
     }
 }
 
-TEST_F(ShapeChooser, ArrowsStopAtTheEndsAndSkipTheOtherPlayersShape) {
+TEST_F(ShapeChooser, ArrowsStopAtTheEndsSkipTheOtherPlayersShapeAndThePagesPreviewFollows) {
     const struct {
         int32_t p1, p2, page;
         const char* arrow;
@@ -36,12 +36,19 @@ TEST_F(ShapeChooser, ArrowsStopAtTheEndsAndSkipTheOtherPlayersShape) {
                  {140, 128, 2, "<<", 140, 128}, {128, 129, 2, "<<", 128, 129}, {129, 130, 2, "<<", 129, 128},
                  {129, 128, 1, "<<", 129, 128}, {129, 128, 2, ">>", 129, 130}, {135, 140, 1, ">>", 136, 140},
                  {135, 140, 1, "<<", 134, 140}, {141, 140, 2, "<<", 141, 139}, {141, 140, 2, ">>", 141, 142}};
+    // Whether the page's preview, as the screen shows it, is that player's shape.
+    const auto previewed = [&](int32_t page, int32_t p1, int32_t p2) {
+        return Shows(OnScreen(*chooser), {121, 53}, NotNil(game->RFork->Getcicn(page == 1 ? p1 : p2)));
+    };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.arrow << " on page " << c.page << " from " << c.p1 << ", " << c.p2);
         std::tie(chooser->p1, chooser->p2) = std::pair(c.p1, c.p2);
         Panel().SetValue(c.page - 1);
+        chooser->Refresh(true);
+        ASSERT_TRUE(previewed(c.page, c.p1, c.p2));
         QTest::mouseClick(Button(*chooser, c.arrow, c.page).Widget(), Qt::LeftButton);
-        EXPECT_EQ(std::pair(chooser->p1, chooser->p2), std::pair(c.wantP1, c.wantP2))
-            << c.arrow << " on page " << c.page << " from " << c.p1 << ", " << c.p2;
+        EXPECT_EQ(std::pair(chooser->p1, chooser->p2), std::pair(c.wantP1, c.wantP2));
+        EXPECT_TRUE(previewed(c.page, c.wantP1, c.wantP2)) << "the preview went stale";
     }
 }
 

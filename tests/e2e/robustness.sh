@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# Quillomar where a person's session is rough: no display to be had, a double-click on the splash, and the
-# display going away under the open dialogs. Usage: robustness.sh PATH/TO/bin/quillomar.
+# Quillomar where a person's session is rough: no display or platform to be had, a double-click on the splash,
+# and the display going away under the open dialogs. Usage: robustness.sh PATH/TO/bin/quillomar.
 source "$(dirname "$0")/common.sh"
 
-step "with no display to be had, one sentence says so and the status is 1"
-for display in '' :59999; do
-    env -u DISPLAY -u WAYLAND_DISPLAY ${display:+DISPLAY=$display} "$program" >"$work/app.log" 2>&1
+step "where no window can be had, one sentence names the display or platform tried and the status is 1"
+# Each case: the environment | the arguments | what the one line holds. An argument outranks the environment.
+while IFS='|' read -r setting arguments expected; do
+    env -u DISPLAY -u WAYLAND_DISPLAY $setting "$program" $arguments </dev/null >"$work/app.log" 2>&1
     status=$?
-    [[ $status == 1 && $(wc -l <"$work/app.log") == 1 &&
-        $(cat "$work/app.log") == *"needs a graphical display"*"${display:-DISPLAY is not set}"* ]] ||
-        fail "with DISPLAY=${display:-(unset)} the program ended with status $status"
-done
+    [[ $status == 1 && $(wc -l <"$work/app.log") == 1 && $(cat "$work/app.log") == *"$expected" ]] ||
+        fail "with '$setting' and '$arguments' the program ended with status $status"
+done <<'EOF'
+||needs a graphical display, but DISPLAY is not set.
+DISPLAY=:59999||needs a graphical display, but none answered at DISPLAY=":59999".
+QT_QPA_PLATFORM=bogus||cannot show a window: the display platform "bogus" could not be started.
+QT_QPA_PLATFORM=xcb|-platform wayland-egl-nonexistent|platform "wayland-egl-nonexistent" could not be started.
+QT_QPA_PLATFORM=bogus|-platform xcb|needs a graphical display, but DISPLAY is not set.
+EOF
 
 step "a double-click on the splash opens the game window and plays nothing"
 start_screen

@@ -78,6 +78,18 @@ protected:
     static QImage Shot(const Window& window) {
         return ContentOf(window)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     }
+    // What the screen holds of the content once pending paints are done: unlike Shot, a control that was not
+    // asked to repaint still shows what it showed before.
+    static QImage OnScreen(const Window& window) {
+        QWidget* top = TopLevelOf(window);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(top));
+        QCoreApplication::processEvents();
+        const QRect content(ContentOf(window)->mapTo(top, QPoint()), ContentOf(window)->size());
+        return top->screen()
+            ->grabWindow(top->winId(), content.x(), content.y(), content.width(), content.height())
+            .toImage()
+            .convertToFormat(QImage::Format_ARGB32);
+    }
     // Every opaque pixel of the picture stands unscaled in the shot with the picture's top left at `at`.
     static bool Shows(const QImage& shot, QPoint at, const Picture& picture) {
         const QImage image = ImageOf(picture).convertToFormat(QImage::Format_ARGB32);
