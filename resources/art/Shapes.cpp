@@ -85,10 +85,12 @@ QPainterPath shield() {
     return path;
 }
 
-QPainterPath halfDisc() {
+// A half-disc raised on a band: a flat half-disc would all but vanish behind a tall piece in front of it.
+QPainterPath dome() {
     QPainterPath path;
-    path.moveTo(4, 46);
-    path.arcTo(QRectF(4, 18, 56, 56), 180, -180);
+    path.moveTo(4, 44);
+    path.arcTo(QRectF(4, 4, 56, 56), 180, -180);
+    path.lineTo(60, 44);
     path.closeSubpath();
     return path;
 }
@@ -117,99 +119,84 @@ struct Shape {
     Outline outline;
 };
 
-// Each shape has its own outline and its own colour, so a player can tell any two apart by either. No colour
-// is so pale that it fades on white, nor so dark that it fades on the dark turn-indicator dish.
+// Each shape has its own outline and its own colour, so a player can tell any two apart by either; two
+// colours of nearly one hue differ in lightness, a dark and a light one. No colour is so pale that it fades
+// on white, nor so dark that it fades on the dark turn-indicator dish.
 // 129 and 128, a red cross and a blue ring, are the players' defaults.
 const std::array<Shape, shapeCount>& shapes() {
     static const std::array<Shape, shapeCount> table{{
-        {QColor(0x2a, 0x5f, 0xe0),
+        {QColor(0x42, 0x82, 0xff),
          [] {
              return circle({32, 32}, 26).subtracted(circle({32, 32}, 14));
          }},
-        {QColor(0xd8, 0x23, 0x2a), [] { return bar(62, 14, 45).united(bar(62, 14, -45)); }},
-        {QColor(0xf7, 0xd3, 0x1e),
+        {QColor(0xf3, 0x0a, 0x21), [] { return bar(62, 14, 45).united(bar(62, 14, -45)); }},
+        {QColor(0xff, 0xc5, 0x26),
          [] {
              return polygon({{32, 5}, {60, 56}, {4, 56}});
          }},
-        {QColor(0x2e, 0x9e, 0x41),
+        {QColor(0x0b, 0x7b, 0x13),
          [] {
              QPainterPath p;
              p.addRoundedRect(8, 8, 48, 48, 6, 6);
              return p;
          }},
-        {QColor(0xf5, 0x89, 0x1a),
+        {QColor(0xff, 0xa5, 0x63),
          [] {
              return polygon({{32, 2}, {56, 32}, {32, 62}, {8, 32}});
          }},
-        {QColor(0x8c, 0x45, 0xdb), [] { return star(5, 30, 13.5); }},
-        {QColor(0xf7, 0x8f, 0xc0), heart},
-        {QColor(0x48, 0xc8, 0xf0),
+        {QColor(0xdb, 0x3e, 0xe3), [] { return star(5, 30, 13.5); }},
+        {QColor(0xff, 0x95, 0xc2), heart},
+        {QColor(0x14, 0xf4, 0xff),
          [] {
              return circle({32, 32}, 27).subtracted(circle({44, 24}, 22));
          }},
-        {QColor(0xaa, 0xd9, 0x2b), [] { return star(6, 28, 28, 30); }},
-        {QColor(0x55, 0x48, 0xc8), [] { return bar(54, 18, 0).united(bar(54, 18, 90)); }},
-        {QColor(0x7a, 0x94, 0xcc),
+        {QColor(0xbd, 0xd0, 0x00), [] { return star(6, 28, 28, 30); }},
+        {QColor(0x86, 0x5e, 0xef), [] { return bar(54, 18, 0).united(bar(54, 18, 90)); }},
+        {QColor(0x7c, 0xd1, 0xff),
          [] {
              return polygon({{32, 4}, {60, 32}, {42, 32}, {42, 60}, {22, 60}, {22, 32}, {4, 32}});
          }},
-        {QColor(0x14, 0xa8, 0x9f),
+        {QColor(0x10, 0xa0, 0x92),
          [] {
              return polygon({{33, 2}, {7, 38}, {25, 38}, {15, 62}, {57, 21}, {38, 21}, {52, 2}});
          }},
-        {QColor(0x2b, 0x3d, 0x9e), club},
-        {QColor(0xb0, 0x34, 0x68), spade},
-        {QColor(0xd8, 0x3c, 0xb6), drop},
-        {QColor(0x8d, 0x93, 0x9c), shield},
-        {QColor(0xc4, 0x6a, 0x30), halfDisc},
-        {QColor(0x93, 0xe8, 0xc0),
+        {QColor(0x00, 0x74, 0xaa), club},
+        {QColor(0xd7, 0x37, 0x83), spade},
+        {QColor(0xe9, 0x89, 0xef), drop},
+        {QColor(0x8c, 0xa0, 0x99), shield},
+        {QColor(0xca, 0x56, 0x00), dome},
+        {QColor(0x09, 0xff, 0xc5),
          [] {
              return polygon({{4, 38}, {32, 10}, {60, 38}, {60, 56}, {32, 28}, {4, 56}});
          }},
-        {QColor(0xc0, 0xaa, 0xf2), [] { return star(4, 31, 12); }},
-        {QColor(0xff, 0x7b, 0x5c),
+        {QColor(0xcc, 0xba, 0xff), [] { return star(4, 31, 12); }},
+        {QColor(0xfd, 0xaa, 0xa0),
          [] {
              return polygon({{8, 4}, {56, 4}, {37, 32}, {56, 60}, {8, 60}, {27, 32}});
          }},
-        {QColor(0x8f, 0x9a, 0x22), crown},
-        {QColor(0x22, 0x80, 0x5a), flower},
-        {QColor(0xc8, 0x96, 0x2e),
+        {QColor(0x88, 0x98, 0x00), crown},
+        {QColor(0x67, 0xa6, 0x64), flower},
+        {QColor(0xae, 0x75, 0x00),
          [] {
              return circle({32, 22}, 15).united(polygon({{26, 28}, {38, 28}, {47, 60}, {17, 60}}));
          }},
-        {QColor(0x28, 0xe8, 0x38), [] { return star(5, 30, 30); }},
+        {QColor(0x60, 0xe3, 0x60), [] { return star(5, 30, 30); }},
     }};
     return table;
 }
 
-// The height at which a shape's ink balances, found by painting it: for a triangle or a half-disc that is
-// well below the middle of its box, and centring on it is what looks centred.
-double inkHeight(const QPainterPath& path) {
-    QImage mask = canvas(QSize(shapeSize, shapeSize));
-    QPainter painter(&mask);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(path, Qt::black);
-    double weight = 0, moment = 0;
-    for (int row = 0; row < shapeSize; ++row)
-        for (int column = 0; column < shapeSize; ++column) {
-            const int alpha = qAlpha(mask.pixel(column, row));
-            weight += alpha, moment += alpha * (row + 0.5);
-        }
-    return moment / weight;
-}
-
-// Every outline is scaled to one size and centred, across on its box and up and down on its ink. At 44 of
-// the 64 pixels a back-row piece stays over two fifths in sight behind whatever stands in front of it.
+// Every outline is scaled to one size and stood on the foot of its icon, centred across: the game stands the
+// bottom of a piece's view in its pit, so the icon's foot is where the piece stands. At 40 of the 64 pixels,
+// and with no shape much flatter than 24, nearer pieces leave a back-row piece three tenths in sight.
 QPainterPath fitted(const QPainterPath& outline) {
-    constexpr double size = 44, middle = shapeSize / 2.0;
+    constexpr double size = 40, foot = 60;
     const QRectF box = outline.boundingRect();
     const double scale = size / std::max(box.width(), box.height());
-    const QPainterPath boxed = QTransform()
-                                   .translate(middle, middle)
-                                   .scale(scale, scale)
-                                   .translate(-box.center().x(), -box.center().y())
-                                   .map(outline);
-    return boxed.translated(0, middle - inkHeight(boxed));
+    return QTransform()
+        .translate(shapeSize / 2.0, foot)
+        .scale(scale, scale)
+        .translate(-box.center().x(), -box.bottom())
+        .map(outline);
 }
 
 } // namespace
