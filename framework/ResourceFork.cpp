@@ -10,6 +10,6 @@ const ClassInfo& ResourceFork::Lookup() {
 }
 
 std::shared_ptr<Picture> ResourceFork::Getcicn(int32_t id) const {
-    // The icons are compiled into the program, uncompressed, as ":/shapes/<id>.bmp", and read in place.
+    // The icons are compiled into the program, uncompressed, as ":/shapes/<id>.bmp".
     return ReadPicture(QStringLiteral(":/shapes/%1.bmp").arg(id), "bmp");
 }

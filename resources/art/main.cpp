@@ -27,7 +27,7 @@ bool savePicture(const QImage& image, const QDir& dir, const QString& name) {
 }
 
 // Shapes keep their transparency: a 32-bit BMP, bottom up, with the standard blue-green-red-alpha masks (a
-// version 4 header), which the game reads in place from inside the program.
+// version 4 header), which the game reads from inside the program.
 bool saveShape(const QImage& shape, const QString& path) {
     const QImage image = shape.convertToFormat(QImage::Format_ARGB32);
     const quint32 header = 108, offset = 14 + header, size = offset + 4 * image.width() * image.height();

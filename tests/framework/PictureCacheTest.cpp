@@ -104,7 +104,7 @@ TEST(PictureFiles, NeedingMoreMemoryThanQtAllowsAnImageAreRefusedAtOnce) {
     EXPECT_EQ(NotNil(read(600, 600)).Width(), 600);
 }
 
-TEST(PictureFiles, ShapesAreReadInPlaceAsTheGeneralReaderReadsThemTransparencyIncluded) {
+TEST(PictureFiles, ShapesAreReadAsTheGeneralReaderReadsThemTransparencyIncluded) {
     const ResourceFork fork;
     for (int id = 128; id <= 151; ++id) {
         const QImage general = QImage(QStringLiteral(":/shapes/%1.bmp").arg(id), "BMP");
