@@ -48,11 +48,11 @@ std::shared_ptr<FolderItem> FolderItem::Parent() const {
 }
 
 std::shared_ptr<Picture> FolderItem::OpenAsPicture() const {
-    std::error_code error;
-    if (!fs::is_regular_file(path_, error)) return nullptr;
-    ++PictureReads();
-    return ReadPicture(QString::fromStdString(path_.string()),
-                       QByteArray::fromStdString(path_.extension().string()).mid(1));
+    // Whether it is a regular file is asked of the file as it is opened, not of its name beforehand.
+    auto picture = ReadPicture(QString::fromStdString(path_.string()),
+                               QByteArray::fromStdString(path_.extension().string()).mid(1));
+    if (picture) ++PictureReads();
+    return picture;
 }
 
 std::shared_ptr<FolderItem> RuntimeApplicationFile() {

@@ -4,7 +4,10 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QtEndian>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "framework/qt/Bridge.h"
 
@@ -82,9 +85,30 @@ std::optional<QImage> ReadPlainBmp(QFile& file) {
 }
 }  // namespace
 
+namespace {
+// Opens a picture for reading only if it is a regular file, and without ever waiting: a named pipe, a device or
+// a folder in a picture's place is refused at once. The check is made on the handle that is then read, so a
+// name swapped after it cannot slip past. The program's own embedded files (":/...") have no handle, and no
+// other process can swap them.
+bool OpenRegularFile(QFile& file, const QString& path) {
+    if (path.startsWith(u':')) {
+        file.setFileName(path);
+        return file.open(QIODevice::ReadOnly);
+    }
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (handle < 0) return false;
+    struct stat status {};
+    if (::fstat(handle, &status) == 0 && S_ISREG(status.st_mode) &&
+        file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(handle);
+    return false;
+}
+}  // namespace
+
 std::shared_ptr<Picture> ReadPicture(const QString& path, const QByteArray& format) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return nullptr;
+    QFile file;
+    if (!OpenRegularFile(file, path)) return nullptr;
     const QByteArray kind = format.toLower();
     if (kind == "bmp")
         if (auto image = ReadPlainBmp(file)) return image->isNull() ? nullptr : PictureFromImage(*image);

@@ -23,7 +23,8 @@ struct Picture::Pixels {
 };
 
 std::shared_ptr<Picture> PictureFromImage(const QImage& image);
-// The picture in the file, read as the format named; nil when it is missing or not of that format.
+// The picture in the file, read as the format named; nil at once when it is missing, not a regular file or not
+// of that format.
 std::shared_ptr<Picture> ReadPicture(const QString& path, const QByteArray& format);
 const QImage& ImageOf(const Picture& picture);
 // Draws a backdrop at the widget's origin over the region being painted.

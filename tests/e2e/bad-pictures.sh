@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Quillomar with bad pictures in a copy of its bundle: a board picture cut short while it is read, a splash
-# too large to hold under a memory limit, a board larger than any image may be. The program is never killed;
-# such a picture's place stays blank and the game plays on. Usage: bad-pictures.sh PATH/TO/bin/quillomar.
+# too large to hold under a memory limit, a board larger than any image may be, named pipes for pictures. The
+# program is never killed; such a picture's place stays blank and the game plays on.
+# Usage: bad-pictures.sh PATH/TO/bin/quillomar.
 source "$(dirname "$0")/common.sh"
 
 bundle=$work/Quillomar
@@ -64,5 +65,22 @@ open_and_play "with a huge board"
 rss=$(ps -o rss= -p "$app")
 ((rss < 200000)) || fail "the program holds ${rss} KiB with a huge board"
 stop_program
+
+step "named pipes in the pictures' places: read at once as blank, and every window opens and answers"
+for file in Splash.bmp Board.bmp GameOver.bmp MorvLogo2x1.bmp; do
+    rm -f "$resources/$file" && mkfifo "$resources/$file"
+done
+start_program
+shot fifo_splash
+click 512 384
+within 10 eval 'shot fifo_game; changed fifo_splash fifo_game 454x1+285+184' || fail "the game window did not open"
+click_pit 5
+shot_when_changed fifo_moved fifo_game "${piece[5]}" || fail "no piece appeared in pit 5 with pipes for pictures"
+press "^Quillomar$" ctrl+a
+within 10 eval '[[ -n $(visible_window "^About Quillomar$") ]]' || fail "no About box with a pipe for its logo"
+press "^About Quillomar$" ctrl+q
+within 10 eval '! kill -0 $app 2>/dev/null' || fail "the program is still running after Ctrl+Q"
+wait "$app" || fail "the program ended with status $?"
+app=''
 
 echo "PASS"

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
+#include <future>
+#include <sys/stat.h>
 
 namespace {
 // A grey surface of 100 by 100 logical pixels, at the given device pixel ratio.
@@ -102,6 +104,22 @@ TEST(PictureFiles, NeedingMoreMemoryThanQtAllowsAnImageAreRefusedAtOnce) {
     EXPECT_EQ(read(600, 600), nullptr);
     QImageReader::setAllocationLimit(limit);
     EXPECT_EQ(NotNil(read(600, 600)).Width(), 600);
+}
+
+// Another process may swap a named pipe in for a picture after its name was looked at: reading it must not wait
+// for a writer that never comes.
+TEST(PictureFiles, ThatAreNamedPipesOrFoldersAreRefusedWithoutWaiting) {
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath("Board.bmp");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    auto read = std::async(std::launch::async, [&] { return ReadPicture(pipe, "bmp"); });
+    if (read.wait_for(std::chrono::seconds(2)) != std::future_status::ready) {
+        ADD_FAILURE() << "reading a named pipe waits for a writer";
+        QFile writer(pipe);  // lets the blocked read end, so that the test does
+        ASSERT_TRUE(writer.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(read.get(), nullptr);
+    EXPECT_EQ(ReadPicture(folder.path(), "bmp"), nullptr);
 }
 
 TEST(PictureFiles, ShapesAreReadAsTheGeneralReaderReadsThemTransparencyIncluded) {
