@@ -83,9 +83,7 @@ std::optional<QImage> ReadPlainBmp(QFile& file) {
     }
     return image;
 }
-}  // namespace
 
-namespace {
 // Opens a picture for reading only if it is a regular file, and without ever waiting: a named pipe, a device or
 // a folder in a picture's place is refused at once. The check is made on the handle that is then read, so a
 // name swapped after it cannot slip past. The program's own embedded files (":/...") have no handle, and no

@@ -78,9 +78,6 @@ click_pit 5
 shot_when_changed fifo_moved fifo_game "${piece[5]}" || fail "no piece appeared in pit 5 with pipes for pictures"
 press "^Quillomar$" ctrl+a
 within 10 eval '[[ -n $(visible_window "^About Quillomar$") ]]' || fail "no About box with a pipe for its logo"
-press "^About Quillomar$" ctrl+q
-within 10 eval '! kill -0 $app 2>/dev/null' || fail "the program is still running after Ctrl+Q"
-wait "$app" || fail "the program ended with status $?"
-app=''
+quit_with_ctrl_q "^About Quillomar$"
 
 echo "PASS"

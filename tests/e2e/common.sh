@@ -127,3 +127,13 @@ start_program() {
     app=$!
     within 15 eval '[[ -n $(visible_window "^Quillomar$") ]]' || fail "no window appeared"
 }
+
+# Ctrl+Q typed into the window named $1: the program must end, with status 0.
+quit_with_ctrl_q() {
+    press "$1" ctrl+q
+    within 10 eval '! kill -0 $app 2>/dev/null' || fail "the program is still running after Ctrl+Q"
+    local status=0
+    wait "$app" || status=$?
+    app=''
+    ((status == 0)) || fail "the program ended with status $status"
+}

@@ -71,12 +71,7 @@ press "^Quillomar$" ctrl+a
 within 10 eval '[[ -n $(visible_window "^About Quillomar$") ]]' || fail "no About box"
 
 step "Ctrl+Q quits with status 0"
-press "^About Quillomar$" ctrl+q
-within 10 eval '! kill -0 $app 2>/dev/null' || fail "the program is still running after Ctrl+Q"
-wait "$app"
-status=$?
-app=''
-((status == 0)) || fail "the program ended with status $status"
+quit_with_ctrl_q "^About Quillomar$"
 grep -q "stopped because" "$work/app.log" && fail "the program reported an unhandled exception"
 
 echo "PASS"
